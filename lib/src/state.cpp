@@ -1,0 +1,7 @@
+#include "state.h"
+
+namespace vr {
+
+State g_state{};
+
+}  // namespace vr

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds and runs every test: a plain build, one under AddressSanitizer and
+# UndefinedBehaviourSanitizer, and one under ThreadSanitizer for the tests
+# labelled "threads".
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+
+run() {
+  local dir=$1 sanitize=$2 label=$3
+  cmake -S . -B "$dir" -DVR_SANITIZE="$sanitize" -DVR_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" ${label:+-L "$label"})
+}
+
+run build "" ""
+run build-asan "address,undefined" ""
+run build-tsan "thread" "threads"

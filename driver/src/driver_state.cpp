@@ -1,0 +1,24 @@
+#include "driver_state.h"
+
+#include <type_traits>
+#include <utility>
+
+#include "pixel_access.h"
+
+namespace lumisim {
+
+// Constant-initialised and never destroyed (see DriverState::display).
+constinit DriverState g_driver;
+static_assert(std::is_trivially_destructible_v<DriverState>);
+
+void shutDown(DriverState &d) {
+    if (!d.display) return;
+    // close() returns once the window side has let go of the frame buffer,
+    // so the object can be destroyed right after it.
+    d.display->close();
+    unbindPixels();
+    d.hardKey.store(d.display->swapHardKey(nullptr));
+    delete std::exchange(d.display, nullptr);
+}
+
+}  // namespace lumisim

@@ -1,0 +1,138 @@
+// Opaque single-line text in the current font and colour table: strings
+// (code 7), symbols (code 4), strings cut to a width with a suffix (code 8)
+// and measuring. Every pixel of a character's cell is written: ink in
+// colour-table entry 1, paper and the spacing column after each glyph in
+// entry 0.
+#include <cstring>
+
+#include "font.h"
+#include "glyph_decode.h"
+#include "render.h"
+#include "state.h"
+
+namespace vr {
+
+namespace {
+
+// The sized drawing composes its cut text here: 255 characters and the zero.
+constexpr size_t kComposeBuffer = 256;
+
+VR_Colour colourOf(uint32_t word) {
+    VR_Colour c;
+    std::memcpy(&c, &word, sizeof c);
+    return c;
+}
+
+// Draws the cells of an already measured text, left to right from (x, y0).
+// Per glyph: one table sum for its start (glyph_decode.h), then one
+// DDrv_SetPixel per pixel of its width x height bits and of its spacing
+// column. Returns where the text ends (at its terminating zero).
+const unsigned char *drawCells(const CurrentFont &f, uint16_t x, uint16_t y0, const unsigned char *text) {
+    uint32_t paper, ink;  // colour words, selected without a branch per pixel
+    std::memcpy(&paper, &f.colours[0], sizeof paper);
+    std::memcpy(&ink, &f.colours[1], sizeof ink);
+    const uint32_t inkXorPaper = ink ^ paper;
+    const uint32_t height = f.height;
+    const bool runLength = (f.flags & 0x80) != 0;
+    for (; *text; ++text) {
+        const uint32_t idx = uint32_t(*text) - f.first;
+        const uint32_t width = f.widths[idx];
+        const uint16_t x0 = x;
+        auto put = [x0, y0, paper, inkXorPaper](uint32_t col, uint32_t row, bool isInk) {
+            putPixel(uint16_t(x0 + col), uint16_t(y0 + row),
+                     colourOf(paper ^ (inkXorPaper & -uint32_t(isInk))));
+        };
+        if (runLength)
+            decodeRunLength(f.glyphs + tableSumBefore(f.sizes, idx) * f.unit, f.runs, width, height, put);
+        else
+            decodePlain(f.glyphs, tableSumBefore(f.widths, idx) * height, width, height, put);
+        x = uint16_t(x + width);
+        for (uint32_t row = 0; row < height; ++row) putPixel(x, uint16_t(y0 + row), colourOf(paper));
+        x = uint16_t(x + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+VR_Status drawString(const VR_Point *pos, const VR_Window *win, void *params) {
+    if (!pos || !win || !params) return VR_ERR_PARAM;
+    auto *sp = static_cast<VR_StringParams *>(params);
+    // The only test against the window: a start left of or above it is
+    // accepted, and the cell is not clipped (the driver refuses what lies
+    // off the display).
+    if (pos->x >= uint32_t(win->x) + win->width || pos->y >= uint32_t(win->y) + win->height)
+        return VR_ERR_RANGE;
+    // Measuring first means a character outside the font fails the call
+    // before any pixel is written.
+    VR_Size cell;
+    if (VR_Status s = measureText(sp->text, &cell); s != VR_OK) return s;
+    const CurrentFont &f = g_state.current;
+    if (!f.colours) return VR_ERR_PARAM;  // a table without colours cannot paint
+    const unsigned char *end =
+        drawCells(f, pos->x, pos->y, reinterpret_cast<const unsigned char *>(sp->text));
+    // Callers rely on the text pointer resting on the terminating zero.
+    sp->text = reinterpret_cast<const char *>(end);
+    if (automaticUpdate()) return DDrv_RefreshDisplayArea(pos, &cell);
+    return VR_OK;
+}
+
+VR_Status drawSymbol(const VR_Point *pos, const VR_Window *win, const void *params) {
+    if (!pos || !win || !params) return VR_ERR_PARAM;
+    // A text of its own, so the caller's byte stays as it was; symbol 0 is
+    // the empty text.
+    const char text[2] = {*static_cast<const char *>(params), 0};
+    VR_StringParams sp{text, 0};
+    return drawString(pos, win, &sp);
+}
+
+VR_Status drawStringSized(const VR_Point *pos, const VR_Window *win, const void *params) {
+    if (!pos || !win || !params) return VR_ERR_PARAM;
+    const auto *sp = static_cast<const VR_StringSizedParams *>(params);
+    const uint32_t maxWidth = sp->maxWidth;
+    if (pos->x + maxWidth >= uint32_t(win->x) + win->width) return VR_ERR_PARAM;
+
+    VR_Size textSize;
+    if (VR_Status s = measureText(sp->text, &textSize); s != VR_OK) return s;
+    if (textSize.width < maxWidth) {
+        VR_StringParams whole{sp->text, 0};  // the caller's record stays unchanged
+        return drawString(pos, win, &whole);
+    }
+
+    VR_Size suffixSize;
+    if (VR_Status s = measureText(sp->suffix, &suffixSize); s != VR_OK) return s;
+    if (maxWidth <= suffixSize.width) return VR_ERR_PARAM;
+
+    // Keep the characters before the one whose advance makes the running
+    // sum reach the room left beside the suffix: the kept part is narrower
+    // than that room, so the composition is narrower than maxWidth.
+    const uint32_t room = maxWidth - suffixSize.width;
+    const auto *text = reinterpret_cast<const unsigned char *>(sp->text);
+    uint32_t sum = 0;
+    size_t walked = 0;
+    while (text[walked] && sum < room) {
+        uint8_t advance = 0;
+        charAdvance(text[walked], &advance);  // in range: the text was measured
+        sum += advance;
+        ++walked;
+    }
+    size_t keep = sum >= room ? walked - 1 : walked;
+
+    // The composition must fit the buffer: drop kept characters from the
+    // end until it does; a suffix that alone exceeds it cannot be drawn.
+    const size_t suffixLength = std::strlen(sp->suffix);
+    if (suffixLength > kComposeBuffer - 1) return VR_ERR_PARAM;
+    if (keep > kComposeBuffer - 1 - suffixLength) keep = kComposeBuffer - 1 - suffixLength;
+
+    char composed[kComposeBuffer];
+    std::memcpy(composed, sp->text, keep);
+    std::memcpy(composed + keep, sp->suffix, suffixLength + 1);
+    VR_StringParams cut{composed, 0};
+    return drawString(pos, win, &cut);
+}
+
+}  // namespace vr
+
+extern "C" VR_API VR_Status VR_GetStringDimension(const char *text, VR_Size *size) {
+    return vr::measureText(text, size);
+}

@@ -6,7 +6,16 @@ bool HeadlessWindow::start(const DisplayParams &params, DDrv_HardKeyCallback har
     if (!allocateFrameBuffer(params)) return false;
     hardKey_.store(hardKey);
     up_.store(true, std::memory_order_release);
+#ifdef LUMISIM_WITH_QT
+    dump_ = FrameDump::fromEnvironment(params.info.xSize, params.info.ySize);
+#endif
     return true;
+}
+
+void HeadlessWindow::refresh() {
+#ifdef LUMISIM_WITH_QT
+    if (dump_) dump_->writePanel(frameBuffer());
+#endif
 }
 
 void HeadlessWindow::close() { up_.store(false, std::memory_order_release); }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "display_window.h"
+#ifdef LUMISIM_WITH_QT
+#include "frame_dump.h"  // the window side's frame dumps (LUMISIM_DUMP)
+#endif
 
 namespace lumisim {
 
@@ -12,9 +15,14 @@ class HeadlessWindow final : public DisplayWindow {
     ~HeadlessWindow() override = default;
 
     bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) override;
-    void refresh() override {}
+    void refresh() override;
     void invalidate() override {}
     void close() override;
+
+#ifdef LUMISIM_WITH_QT
+  private:
+    std::unique_ptr<FrameDump> dump_;  // null unless LUMISIM_DUMP is set
+#endif
 };
 
 }  // namespace lumisim

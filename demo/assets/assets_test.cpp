@@ -1,0 +1,280 @@
+// The demo's generated fonts and images against what the slide show needs:
+// the fonts' headers, glyphs for every character of every text, texts that
+// fit their boxes, and images that decode to exactly their source rasters.
+#include <fstream>
+#include <sstream>
+
+#include "demo_assets.h"
+#include "gimp_pixels.h"
+#include "lib_fixture.h"
+#include "pages.h"
+#include "png_reader.h"
+#include "texts.h"
+
+using namespace demoria::test;
+namespace texts = demoria::texts;
+
+namespace {
+
+struct FontRow {
+    int height, first, last;
+    bool runLength;
+    int runs[3];
+};
+
+// Ids are the registration order.
+const FontRow kFontTable[10] = {{29, 0x1F, 0xFF, true, {2, 5, 11}}, {22, 0x20, 0xFF, true, {2, 4, 10}},
+                                {16, 0x1A, 0xFC, false, {}},        {10, 0x20, 0x7E, false, {}},
+                                {19, 0x20, 0x7E, true, {2, 4, 9}},  {34, 0x20, 0x7E, true, {2, 5, 13}},
+                                {37, 0x20, 0x7E, true, {2, 5, 14}}, {38, 0x20, 0x7E, true, {3, 7, 15}},
+                                {38, 0x20, 0x7E, true, {2, 6, 15}}, {25, 0x20, 0x7E, true, {2, 5, 13}}};
+
+int widthOf(const VR_Font *f, int c) { return f[7 + c - f[5]]; }
+
+// What the font's tables say its data must add up to.
+size_t lengthFromTables(const VR_Font *f) {
+    const int n = f[6] - f[5] + 1;
+    size_t sum = 0;
+    if (f[4] & 0x80) {
+        for (int i = 0; i < n; ++i) sum += f[11 + n + i];
+        return 11 + 2 * size_t(n) + sum * f[7 + n];
+    }
+    for (int i = 0; i < n; ++i) sum += f[7 + i];
+    return 7 + n + (sum * f[3] + 7) / 8;
+}
+
+int textWidth(const VR_Font *f, const char *text) {
+    int w = 0;
+    for (const char *p = text; *p; ++p) w += widthOf(f, uint8_t(*p)) + 1;
+    return w;
+}
+
+std::string readFile(const std::string &path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Which font draws which text (font ids as the pages use them).
+struct FontText {
+    int font;
+    const char *text;
+};
+
+const FontText kUses[] = {
+    {10, texts::kTitleFeatures.c_str()},
+    {10, texts::kTitleStructure.c_str()},
+    {10, texts::kTitleGraphics.c_str()},
+    {10, texts::kTitleBitmaps.c_str()},
+    {10, texts::kTitleTexts.c_str()},
+    {10, texts::kTitleUi.c_str()},
+    {10, texts::kTitleDrivers.c_str()},
+    {10, texts::kTitleProjects.c_str()},
+    {3, texts::kFeatureList.c_str()},
+    {3, texts::kShapeList.c_str()},
+    {3, texts::kBitmapList.c_str()},
+    {3, texts::kFontTool.c_str()},
+    {3, texts::kOr.c_str()},
+    {3, texts::kUiElements.c_str()},
+    {3, texts::kAlignments.c_str()},
+    {3, texts::kDriverList.c_str()},
+    {3, texts::kProject1.c_str()},
+    {3, texts::kProject2.c_str()},
+    {3, texts::kProject3.c_str()},
+    {3, "Anzahl: 0123456789-"},
+    {4, "00.02.04 0123456789"},
+    {6, texts::kSample.c_str()},
+    {7, texts::kSample.c_str()},
+    {8, texts::kSample.c_str()},
+    {9, texts::kSample.c_str()},
+};
+
+}  // namespace
+
+TEST(DemoFonts, HeadersMatchTheFontTable) {
+    for (int id = 1; id <= 10; ++id) {
+        SCOPED_TRACE("font " + std::to_string(id));
+        const VR_Font *f = kFonts[id - 1];
+        const FontRow &row = kFontTable[id - 1];
+        const int n = row.last - row.first + 1;
+        EXPECT_EQ(f[2], 0);
+        EXPECT_EQ(f[3], row.height);
+        EXPECT_EQ(f[4], row.runLength ? 0x81 : 0x01);
+        EXPECT_EQ(f[5], row.first);
+        EXPECT_EQ(f[6], row.last);
+        if (row.runLength) {
+            EXPECT_EQ(f[7 + n], 1);  // unit
+            EXPECT_EQ(f[8 + n], row.runs[0]);
+            EXPECT_EQ(f[9 + n], row.runs[1]);
+            EXPECT_EQ(f[10 + n], row.runs[2]);
+        }
+        // The length field is the data's own length, MSB first.
+        EXPECT_EQ(size_t(f[0] << 8 | f[1]), lengthFromTables(f));
+        RecordProperty("font" + std::to_string(id) + "_length", f[0] << 8 | f[1]);
+        if (row.last >= 0xA0) {
+            EXPECT_EQ(widthOf(f, 0x7F), 0);
+            EXPECT_EQ(widthOf(f, 0xA0), 0);
+        }
+    }
+    // Font 1 has no space: width 0 and no glyph data.
+    EXPECT_EQ(widthOf(Demoria_Font1, 0x20), 0);
+    EXPECT_EQ(Demoria_Font1[11 + 225 + (0x20 - 0x1F)], 0);
+    EXPECT_GT(widthOf(Demoria_Font2, 0x20), 0);
+}
+
+class DemoFontGlyphs : public LibTest {};
+
+TEST_F(DemoFontGlyphs, EveryCharacterOfEveryTextHasAGlyphInItsFont) {
+    uint16_t table = VR_RegisterColourTable(&kTextColours);
+    for (const VR_Font *f : kFonts) ASSERT_NE(VR_RegisterFont(f), 0);
+    for (const FontText &use : kUses) {
+        const VR_Font *f = kFonts[use.font - 1];
+        ASSERT_EQ(VR_SetFont(uint16_t(use.font), table), VR_OK);
+        for (const char *p = use.text; *p; ++p) {
+            const uint8_t c = uint8_t(*p);
+            if (c == '\n') continue;  // the text box breaks the line
+            SCOPED_TRACE("font " + std::to_string(use.font) + ", character " + std::to_string(c) + " of \"" +
+                         use.text + "\"");
+            ASSERT_GE(c, f[5]);
+            ASSERT_LE(c, f[6]);
+            EXPECT_GT(widthOf(f, c), 0);
+            if (c == ' ') continue;
+            fake::reset(320, 240);
+            VR_Point at = {0, 0};
+            ASSERT_EQ(VR_DrawSymbol(&at, c), VR_OK);
+            int ink = 0;
+            for (int x = 0; x < widthOf(f, c); ++x) {
+                for (int y = 0; y < f[3]; ++y)
+                    ink += fake::pixel(uint16_t(x), uint16_t(y)) == word(rgb(255, 255, 255));
+            }
+            EXPECT_GT(ink, 0);
+        }
+    }
+}
+
+TEST(DemoFonts, TextsFitTheirBoxes) {
+    // Text boxes lay out lines inside their width less a pixel each side.
+    for (const char *title : {"Vantrel Grafikbibliothek", "2-D-Grafikelemente", "UI-Standard-Elemente",
+                              "Treiberunterstuetzung", "Bisherige Projekte"}) {
+        EXPECT_LE(textWidth(Demoria_Font10, title), 250 - 2) << title;
+    }
+    for (int id : {6, 7, 8, 9}) EXPECT_LE(textWidth(kFonts[id - 1], texts::kSample.c_str()), 120 - 2) << id;
+    EXPECT_LE(textWidth(Demoria_Font3, texts::kOr.c_str()), 60 - 2);
+    EXPECT_LE(textWidth(Demoria_Font3, texts::kAlignments.c_str()), 260 - 2);
+    EXPECT_LE(textWidth(Demoria_Font4, "00.02.04"), 34 - 2);
+    // The project texts start far right; every line of them stays on the
+    // 320-pixel display.
+    const std::pair<int, const char *> projects[] = {
+        {95, texts::kProject1.c_str()}, {100, texts::kProject2.c_str()}, {130, texts::kProject3.c_str()}};
+    for (auto [x, text] : projects) {
+        std::stringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(x + 1 + textWidth(Demoria_Font3, line.c_str()), 320) << line;
+        }
+    }
+}
+
+namespace {
+
+struct ImageRow {
+    int width, height;
+    bool keyWhite;
+};
+const ImageRow kImageTable[6] = {{300, 53, true}, {300, 187, false}, {218, 100, true},
+                                 {77, 55, false}, {73, 55, false},   {91, 55, false}};
+
+imgconv::Image sourceRaster(int number) {
+    const uint8_t white[3] = {255, 255, 255};
+    return imgconv::readPng(
+        std::string(DEMORIA_ASSET_DIR) + "/Demoria_Image" + std::to_string(number) + ".png", 3, white);
+}
+
+}  // namespace
+
+TEST(DemoImages, RecordsMatchTheImageTable) {
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE("image " + std::to_string(i + 1));
+        const VR_GIMPBitmap &img = *kImages[i];
+        EXPECT_EQ(img.magic[0], 'G');
+        EXPECT_EQ(img.magic[1], 'M');
+        EXPECT_EQ(img.unused, 0);
+        EXPECT_EQ(img.encoding, 1);
+        EXPECT_EQ(img.bytesPerPixel, 3);
+        EXPECT_EQ(img.width, kImageTable[i].width);
+        EXPECT_EQ(img.height, kImageTable[i].height);
+        const uint32_t key = kImageTable[i].keyWhite ? word(rgb(255, 255, 255)) : 0xFFFFFFFFu;
+        EXPECT_EQ(word(img.keyColour), key);
+    }
+}
+
+TEST(DemoImages, PacketsCoverExactlyTheSourceRaster) {
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE("image " + std::to_string(i + 1));
+        const VR_GIMPBitmap &img = *kImages[i];
+        const size_t count = size_t(img.width) * img.height;
+        const size_t bytes = imgconv::runLengthBytes(img.data, count, 3);
+        // The array holds these packets and nothing after them.
+        std::string source =
+            readFile(std::string(DEMORIA_ASSET_DIR) + "/Demoria_Image" + std::to_string(i + 1) + ".c");
+        EXPECT_NE(source.find("_pixels[" + std::to_string(bytes) + "] = {"), std::string::npos);
+        EXPECT_EQ(imgconv::decodeRunLength(img.data, bytes, count, 3), sourceRaster(i + 1).pixels);
+    }
+}
+
+class DemoImageDrawing : public LibTest {};
+
+TEST_F(DemoImageDrawing, TheLibraryDrawsEachImageAsItsSource) {
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE("image " + std::to_string(i + 1));
+        const VR_GIMPBitmap &img = *kImages[i];
+        imgconv::Image src = sourceRaster(i + 1);
+        fake::reset(320, 240);
+        VR_Point at = {7, 3};
+        ASSERT_EQ(VR_DrawGIMPBitmap(&at, &img), VR_OK);
+        int wrong = 0, keyed = 0;
+        for (int y = 0; y < 240; ++y) {
+            for (int x = 0; x < 320; ++x) {
+                const bool inside = x >= 7 && x < 7 + img.width && y >= 3 && y < 3 + img.height;
+                if (!inside) {
+                    wrong += fake::written(uint16_t(x), uint16_t(y));
+                    continue;
+                }
+                const uint8_t *p = &src.pixels[(size_t(y - 3) * img.width + (x - 7)) * 3];
+                const bool hidden = kImageTable[i].keyWhite && p[0] == 255 && p[1] == 255 && p[2] == 255;
+                keyed += hidden;
+                if (hidden) {
+                    wrong += fake::written(uint16_t(x), uint16_t(y));
+                } else {
+                    wrong += fake::pixel(uint16_t(x), uint16_t(y)) != word(rgb(p[0], p[1], p[2]));
+                }
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+        if (kImageTable[i].keyWhite) {
+            EXPECT_GT(keyed, 0);
+        }
+    }
+}
+
+// A text box shows no line unless its height leaves room for one line of
+// its font inside the frame and its one-pixel margins.
+TEST(DemoPages, EveryTextBoxHasRoomForALine) {
+    std::vector<demoria::PageList> lists{demoria::titlePage};
+    for (demoria::PageList page : demoria::featurePages) lists.push_back(page);
+    int boxes = 0;
+    for (demoria::PageList list : lists) {
+        for (size_t i = 0; list[i]; ++i) {
+            const demoria::ScreenElement &e = *list[i];
+            if (e.type != demoria::kTextBox && e.type != demoria::kVersionBox) continue;
+            const auto *box = static_cast<const VR_TextBoxParams *>(e.params);
+            ASSERT_GE(box->fontId, 1);
+            ASSERT_LE(box->fontId, 10);
+            const int height = kFonts[box->fontId - 1][3];
+            EXPECT_GE(int(box->height), 2 * int(box->borderWidth) + 2 + height)
+                << "box at (" << e.x << ", " << e.y << ") with font " << box->fontId;
+            ++boxes;
+        }
+    }
+    EXPECT_GT(boxes, 20);
+}

@@ -1,0 +1,36 @@
+// The two schedule bars and the version box: one set of records in all
+// eight feature lists, so an update through one list shows on every page.
+#include "pages.h"
+
+namespace demoria {
+
+namespace {
+
+VR_ProgressBarParams pageBar = {.width = 33,
+                                .height = 8,
+                                .style = 2,
+                                .frameColour = {0, 143, 48, 120},
+                                .backgroundColour = {0, 255, 255, 255},
+                                .barColour = {0, 96, 93, 92},
+                                .percent = 0,
+                                .padding = {}};
+VR_ProgressBarParams cycleBar = pageBar;
+
+VR_TextBoxParams versionBox = {.width = 34,
+                               .height = 12,
+                               .fontId = 4,
+                               .colourTableId = 1,
+                               .alignment = 0,
+                               .lineSpacing = 0,
+                               .borderColour = {0, 0, 0, 0},
+                               .padding = {},
+                               .borderWidth = 0,
+                               .text = nullptr};
+
+}  // namespace
+
+ScreenElement sharedPageBar = {kProgressBar, 10, 10, 1, &pageBar};
+ScreenElement sharedCycleBar = {kProgressBar, 10, 20, 1, &cycleBar};
+ScreenElement sharedVersionBox = {kVersionBox, 10, 30, 1, &versionBox};
+
+}  // namespace demoria

@@ -1,19 +1,24 @@
+// Shaped exactly like the driver's pixel access (32-bit bounds, a plain
+// frame-buffer pointer), so the floor differs from it only by the work the
+// library adds around each call.
 #include "floor.h"
 
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace {
-uint16_t g_w, g_h;
-std::vector<uint32_t> g_fb;
+uint32_t g_w = 0, g_h = 0;
+std::unique_ptr<uint32_t[]> g_storage;
+uint32_t *g_fb = nullptr;
 }  // namespace
 
 extern "C" {
 
 void floor_init(uint16_t w, uint16_t h) {
+    g_storage.reset(new uint32_t[size_t(w) * h]());
+    g_fb = g_storage.get();
     g_w = w;
     g_h = h;
-    g_fb.assign(size_t(w) * h, 0);
 }
 
 VR_Status floor_set_pixel(VR_Point p, VR_Colour c) {

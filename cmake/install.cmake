@@ -1,0 +1,46 @@
+# Installation: headers, both shared libraries with their sonames, the
+# demo with its board picture and INI, the converters, and the files that
+# let an application find the library with find_package(VRLib) or
+# pkg-config (vrlib).
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRLib.h ${CMAKE_SOURCE_DIR}/driver/include/DDrv.h
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+if(TARGET VRLib AND TARGET DDrv_Lumisim)
+  target_include_directories(VRLib INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  target_include_directories(DDrv_Lumisim INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  # The library finds its driver beside it, wherever the prefix lies.
+  set_target_properties(VRLib PROPERTIES INSTALL_RPATH "$ORIGIN")
+  install(TARGETS VRLib DDrv_Lumisim EXPORT VRLibTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(EXPORT VRLibTargets NAMESPACE VRLib:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
+
+  configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/VRLibConfig.cmake.in
+    ${CMAKE_BINARY_DIR}/VRLibConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
+  write_basic_package_version_file(${CMAKE_BINARY_DIR}/VRLibConfigVersion.cmake
+    VERSION 0.2.4 COMPATIBILITY SameMinorVersion)
+  install(FILES ${CMAKE_BINARY_DIR}/VRLibConfig.cmake ${CMAKE_BINARY_DIR}/VRLibConfigVersion.cmake
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
+
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/vrlib.pc.in ${CMAKE_BINARY_DIR}/vrlib.pc @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/vrlib.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()
+
+# The demo runs from a folder that holds its board picture and INI, so they
+# are installed beside it; the programs find the libraries through RPATH.
+set(VR_INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+if(TARGET Demoria)
+  set_target_properties(Demoria PROPERTIES INSTALL_RPATH "${VR_INSTALL_RPATH}")
+  install(TARGETS Demoria RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_BINARY_DIR}/bin/Board_320_240.bmp ${CMAKE_BINARY_DIR}/bin/Lumisim.ini
+          DESTINATION ${CMAKE_INSTALL_BINDIR} OPTIONAL)
+endif()
+foreach(tool vr_fontconv vr_imgconv)
+  if(TARGET ${tool})
+    set_target_properties(${tool} PROPERTIES INSTALL_RPATH "${VR_INSTALL_RPATH}")
+    install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, builds the example application
+# out of tree with find_package(VRLib) and with pkg-config, and runs both
+# headless.
+set -euo pipefail
+build=$1
+src=$2
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+cmake --install "$build" --prefix "$tmp/prefix" >"$tmp/install.log"
+libdir=$(dirname "$(find "$tmp/prefix" -name 'libVRLib.so' | head -n 1)")
+for f in include/VRLib.h include/DDrv.h bin/Demoria bin/Board_320_240.bmp bin/Lumisim.ini \
+         bin/vr_fontconv bin/vr_imgconv; do
+  [ -e "$tmp/prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+# Sonames carry the major versions.
+objdump -p "$libdir/libVRLib.so" | grep -q 'SONAME *libVRLib.so.0$' || { echo "VRLib soname"; exit 1; }
+objdump -p "$libdir/libDDrv_Lumisim.so" | grep -q 'SONAME *libDDrv_Lumisim.so.1$' || { echo "driver soname"; exit 1; }
+
+# find_package(VRLib)
+cmake -S "$src/examples" -B "$tmp/with-cmake" -DCMAKE_PREFIX_PATH="$tmp/prefix" >"$tmp/configure.log"
+cmake --build "$tmp/with-cmake" >"$tmp/build.log"
+
+# pkg-config
+export PKG_CONFIG_PATH="$libdir/pkgconfig"
+# shellcheck disable=SC2046
+cc -std=c99 -o "$tmp/with-pkg-config" "$src/examples/primitives.c" $(pkg-config --cflags --libs vrlib)
+
+cd "$tmp"
+LUMISIM_HEADLESS=1 VR_EXAMPLE_SECONDS=0 "$tmp/with-cmake/vr_example"
+LUMISIM_HEADLESS=1 VR_EXAMPLE_SECONDS=0 LD_LIBRARY_PATH="$libdir" "$tmp/with-pkg-config"
+echo "installed, built out of tree both ways, ran headless"

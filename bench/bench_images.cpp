@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "VRLib.h"
+#include "bench_session.h"
 #include "floor.h"
 
 namespace {
@@ -22,9 +23,7 @@ const VR_Colour kNoKey{0xFF, 0xFF, 0xFF, 0xFF};
 struct Session {
     bool ok = false;
     Session() {
-        setenv("LUMISIM_HEADLESS", "1", 1);
-        ok = VR_InitVRLib([](uint32_t, uint32_t) {}) == VR_OK && VR_SetUpdateMode(1) == VR_OK;
-        floor_init(kWidth, kHeight);
+        ok = benchSession();
     }
 };
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "VRLib.h"
+#include "bench_session.h"
 #include "floor.h"
 
 namespace {
@@ -20,18 +21,8 @@ constexpr uint16_t kWidth = 320, kHeight = 240;
 constexpr int kShapes = 1000;
 constexpr uint16_t kRadius = 32;
 
-void noHardKey(uint32_t, uint32_t) {}
-
 // The library and the floor come up once per process, before any benchmark.
-struct Session {
-    Session() {
-        setenv("LUMISIM_HEADLESS", "1", 1);
-        if (VR_InitVRLib(noHardKey) != VR_OK || VR_SetUpdateMode(1) != VR_OK) std::abort();
-        floor_init(kWidth, kHeight);
-    }
-    ~Session() { VR_DeInitVRLib(); }
-};
-const Session g_session;
+const bool g_session = benchSession() || (std::abort(), false);
 
 void perPixel(benchmark::State &state, size_t pixelsPerIteration) {
     state.counters["per_px"] = benchmark::Counter(double(pixelsPerIteration) * double(state.iterations()),

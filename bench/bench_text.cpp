@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "VRLib.h"
+#include "bench_session.h"
 #include "floor.h"
 
 namespace {
@@ -102,13 +103,11 @@ struct Setup {
     uint16_t plainId = 0, runLengthId = 0, tableId = 0;
     bool ok = false;
     Setup() {
-        setenv("LUMISIM_HEADLESS", "1", 1);
-        if (VR_InitVRLib([](uint32_t, uint32_t) {}) != VR_OK) return;
+        if (!benchSession()) return;
         plainId = VR_RegisterFont(plain.data());
         runLengthId = VR_RegisterFont(runLength.data());
         tableId = VR_RegisterColourTable(&kTable);
-        ok = plainId && runLengthId && tableId && VR_SetUpdateMode(1) == VR_OK && sameCells();
-        floor_init(320, 240);
+        ok = plainId && runLengthId && tableId && sameCells();
     }
     // Both fonts must draw the same pixels, or the figures compare
     // different work.

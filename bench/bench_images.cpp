@@ -22,9 +22,7 @@ const VR_Colour kNoKey{0xFF, 0xFF, 0xFF, 0xFF};
 
 struct Session {
     bool ok = false;
-    Session() {
-        ok = benchSession();
-    }
+    Session() { ok = benchSession(); }
 };
 
 bool ready(benchmark::State &state) {

@@ -14,13 +14,13 @@
 #include "VRLib.h"
 
 #if defined(_WIN32)
-#  if defined(DDRV_BUILD)
-#    define DDRV_API __declspec(dllexport)
-#  else
-#    define DDRV_API __declspec(dllimport)
-#  endif
+#if defined(DDRV_BUILD)
+#define DDRV_API __declspec(dllexport)
 #else
-#  define DDRV_API __attribute__((visibility("default")))
+#define DDRV_API __declspec(dllimport)
+#endif
+#else
+#define DDRV_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus

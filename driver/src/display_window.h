@@ -25,7 +25,7 @@ static_assert(offsetof(DisplayParams, info) == 4);
 // The display object: owns the frame buffer (XSize x YSize colour words)
 // and the hard-key callback. Destroying it frees both.
 class DisplayWindow {
-public:
+  public:
     virtual ~DisplayWindow() = default;
 
     // Brings the window up with a copy of the parameters: allocates the
@@ -46,7 +46,7 @@ public:
     DDrv_HardKeyCallback swapHardKey(DDrv_HardKeyCallback cb) { return hardKey_.exchange(cb); }
     bool isUp() const { return up_.load(std::memory_order_acquire); }
 
-protected:
+  protected:
     // Allocates XSize x YSize words, zeroed; false when memory is short.
     bool allocateFrameBuffer(const DisplayParams &p);
 

@@ -18,13 +18,13 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#  if defined(VRLIB_BUILD)
-#    define VR_API __declspec(dllexport)
-#  else
-#    define VR_API __declspec(dllimport)
-#  endif
+#if defined(VRLIB_BUILD)
+#define VR_API __declspec(dllexport)
 #else
-#  define VR_API __attribute__((visibility("default")))
+#define VR_API __declspec(dllimport)
+#endif
+#else
+#define VR_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus
@@ -39,17 +39,17 @@ typedef uint16_t VR_Status;
 
 enum {
     VR_OK = 0,
-    VR_ERR_PARAM = 1,          /**< null pointer or a value that cannot be drawn */
-    VR_ERR_FONT = 4,           /**< font id not registered / no current font */
-    VR_ERR_NOT_REGISTERED = 5, /**< id not registered when unregistering */
-    VR_ERR_RANGE = 6,          /**< start outside the window, mode >= 2, character outside the font */
-    VR_ERR_PATTERN = 7,        /**< fill pattern outside 0..5 */
-    VR_ERR_COLOUR_TABLE = 8,   /**< colour-table id not registered */
-    VR_ERR_CODE = 9,           /**< unknown graphic-function code */
-    VR_ERR_FORMAT = 10,        /**< unsupported data format */
-    VR_ERR_NO_CALLBACK = 11,   /**< driver has no graphic callback */
-    VR_ERR_UNSUPPORTED = 12,   /**< known native bitmap part kind that is not supported */
-    VR_ERR_DRIVER = 258,       /**< driver: null pointer, pixel outside, init refused */
+    VR_ERR_PARAM = 1,               /**< null pointer or a value that cannot be drawn */
+    VR_ERR_FONT = 4,                /**< font id not registered / no current font */
+    VR_ERR_NOT_REGISTERED = 5,      /**< id not registered when unregistering */
+    VR_ERR_RANGE = 6,               /**< start outside the window, mode >= 2, character outside the font */
+    VR_ERR_PATTERN = 7,             /**< fill pattern outside 0..5 */
+    VR_ERR_COLOUR_TABLE = 8,        /**< colour-table id not registered */
+    VR_ERR_CODE = 9,                /**< unknown graphic-function code */
+    VR_ERR_FORMAT = 10,             /**< unsupported data format */
+    VR_ERR_NO_CALLBACK = 11,        /**< driver has no graphic callback */
+    VR_ERR_UNSUPPORTED = 12,        /**< known native bitmap part kind that is not supported */
+    VR_ERR_DRIVER = 258,            /**< driver: null pointer, pixel outside, init refused */
     VR_ERR_DRIVER_UNSUPPORTED = 260 /**< driver: operation not supported */
 };
 
@@ -139,7 +139,7 @@ typedef struct VR_RectParams {
     VR_Colour patternColour0; /**< interior pixels whose pattern bit is 0 */
     uint16_t borderWidth;
     uint16_t reserved;
-    int32_t fillPattern;      /**< 0..5; 5 leaves the interior untouched */
+    int32_t fillPattern; /**< 0..5; 5 leaves the interior untouched */
 } VR_RectParams;
 
 /** Line (code 1). Callers may append data; only these 12 bytes are read. */
@@ -177,51 +177,51 @@ typedef struct VR_TextBoxParams {
     uint16_t height;
     uint16_t fontId;
     uint16_t colourTableId;
-    uint32_t alignment;      /**< 0 left, 1 centred, 2 right, 3 justified */
-    uint8_t lineSpacing;     /**< extra space between lines, tenths of the font height */
-    VR_Colour borderColour;  /**< unaligned */
+    uint32_t alignment;     /**< 0 left, 1 centred, 2 right, 3 justified */
+    uint8_t lineSpacing;    /**< extra space between lines, tenths of the font height */
+    VR_Colour borderColour; /**< unaligned */
     uint8_t padding[3];
-    uint32_t borderWidth;    /**< 0: no frame */
-    const char *text;        /**< line feed (10) forces a break */
+    uint32_t borderWidth; /**< 0: no frame */
+    const char *text;     /**< line feed (10) forces a break */
 } VR_TextBoxParams;
 
 /** Progress bar (code 9). */
 typedef struct VR_ProgressBarParams {
     uint16_t width;
     uint16_t height;
-    uint32_t style;          /**< 1..4; only style 2 draws a bar */
+    uint32_t style; /**< 1..4; only style 2 draws a bar */
     VR_Colour frameColour;
     VR_Colour backgroundColour;
     VR_Colour barColour;
-    uint8_t percent;         /**< 0..100 */
+    uint8_t percent; /**< 0..100 */
     uint8_t padding[3];
 } VR_ProgressBarParams;
 
 /** GIMP image (code 6): GIMP's C-source pixel array, raw or run-length. */
 typedef struct VR_GIMPBitmap {
-    uint8_t magic[2];        /**< "GM" */
+    uint8_t magic[2]; /**< "GM" */
     uint8_t unused;
-    uint8_t encoding;        /**< 0 raw rows, 1 run-length */
+    uint8_t encoding; /**< 0 raw rows, 1 run-length */
     uint16_t width;
     uint16_t height;
-    uint8_t bytesPerPixel;   /**< 3 RGB, 4 RGBA */
-    VR_Colour keyColour;     /**< unaligned; FF FF FF FF: no key colour */
+    uint8_t bytesPerPixel; /**< 3 RGB, 4 RGBA */
+    VR_Colour keyColour;   /**< unaligned; FF FF FF FF: no key colour */
     uint8_t padding[3];
     const uint8_t *data;
 } VR_GIMPBitmap;
 
 /** One part of a native bitmap. */
 typedef struct VR_BitmapPart {
-    uint8_t enabled;         /**< 1: processed */
+    uint8_t enabled; /**< 1: processed */
     uint8_t reserved1[15];
-    uint8_t kind;            /**< 1..9 */
-    uint8_t depth;           /**< must be 24 for kind 2 */
+    uint8_t kind;  /**< 1..9 */
+    uint8_t depth; /**< must be 24 for kind 2 */
     uint8_t reserved2[14];
 } VR_BitmapPart;
 
 /** Native bitmap (code 5): validated, not drawn. */
 typedef struct VR_Bitmap {
-    uint8_t magic[2];        /**< "VR" */
+    uint8_t magic[2]; /**< "VR" */
     uint8_t reserved[10];
     uint8_t partCount;
     uint8_t padding[3];
@@ -232,8 +232,8 @@ typedef struct VR_Bitmap {
 typedef void (*VR_HardKeyCallback)(uint32_t key, uint32_t pressed);
 
 /** The software renderer's entry, handed to the driver at initialisation. */
-typedef VR_Status (*VR_GraphicCallback)(uint32_t code, const VR_Point *position,
-                                        const VR_Window *window, void *params);
+typedef VR_Status (*VR_GraphicCallback)(uint32_t code, const VR_Point *position, const VR_Window *window,
+                                        void *params);
 
 /* ------------------------------------------------------- layout checks */
 
@@ -242,9 +242,9 @@ typedef VR_Status (*VR_GraphicCallback)(uint32_t code, const VR_Point *position,
 #define VR_CHECK(cond) VR_LAYOUT_CHECK(cond, __LINE__)
 
 #if UINTPTR_MAX > 0xFFFFFFFFu
-#  define VR_P(p32, p64) (p64)
+#define VR_P(p32, p64) (p64)
 #else
-#  define VR_P(p32, p64) (p32)
+#define VR_P(p32, p64) (p32)
 #endif
 
 VR_CHECK(sizeof(VR_Point) == 4 && offsetof(VR_Point, y) == 2);
@@ -259,23 +259,29 @@ VR_CHECK(sizeof(VR_ColourTable) == VR_P(8, 16) && offsetof(VR_ColourTable, colou
 VR_CHECK(sizeof(VR_RectParams) == 24 && offsetof(VR_RectParams, borderColour) == 4);
 VR_CHECK(offsetof(VR_RectParams, patternColour1) == 8 && offsetof(VR_RectParams, patternColour0) == 12);
 VR_CHECK(offsetof(VR_RectParams, borderWidth) == 16 && offsetof(VR_RectParams, fillPattern) == 20);
-VR_CHECK(sizeof(VR_LineParams) == 12 && offsetof(VR_LineParams, x1) == 4 && offsetof(VR_LineParams, colour) == 8);
+VR_CHECK(sizeof(VR_LineParams) == 12 && offsetof(VR_LineParams, x1) == 4 &&
+         offsetof(VR_LineParams, colour) == 8);
 VR_CHECK(sizeof(VR_CircleParams) == 6 && offsetof(VR_CircleParams, colour) == 2);
 VR_CHECK(sizeof(VR_StringParams) == VR_P(8, 16) && offsetof(VR_StringParams, justification) == VR_P(4, 8));
 VR_CHECK(sizeof(VR_StringSizedParams) == VR_P(12, 24));
-VR_CHECK(offsetof(VR_StringSizedParams, maxWidth) == VR_P(4, 8) && offsetof(VR_StringSizedParams, suffix) == VR_P(8, 16));
+VR_CHECK(offsetof(VR_StringSizedParams, maxWidth) == VR_P(4, 8) &&
+         offsetof(VR_StringSizedParams, suffix) == VR_P(8, 16));
 VR_CHECK(sizeof(VR_TextBoxParams) == VR_P(28, 32) && offsetof(VR_TextBoxParams, text) == 24);
 VR_CHECK(offsetof(VR_TextBoxParams, fontId) == 4 && offsetof(VR_TextBoxParams, alignment) == 8);
 VR_CHECK(offsetof(VR_TextBoxParams, lineSpacing) == 12 && offsetof(VR_TextBoxParams, borderColour) == 13);
 VR_CHECK(offsetof(VR_TextBoxParams, borderWidth) == 20);
 VR_CHECK(sizeof(VR_ProgressBarParams) == 24 && offsetof(VR_ProgressBarParams, style) == 4);
-VR_CHECK(offsetof(VR_ProgressBarParams, frameColour) == 8 && offsetof(VR_ProgressBarParams, backgroundColour) == 12);
+VR_CHECK(offsetof(VR_ProgressBarParams, frameColour) == 8 &&
+         offsetof(VR_ProgressBarParams, backgroundColour) == 12);
 VR_CHECK(offsetof(VR_ProgressBarParams, barColour) == 16 && offsetof(VR_ProgressBarParams, percent) == 20);
 VR_CHECK(sizeof(VR_GIMPBitmap) == VR_P(20, 24) && offsetof(VR_GIMPBitmap, data) == 16);
-VR_CHECK(offsetof(VR_GIMPBitmap, encoding) == 3 && offsetof(VR_GIMPBitmap, width) == 4 && offsetof(VR_GIMPBitmap, height) == 6);
+VR_CHECK(offsetof(VR_GIMPBitmap, encoding) == 3 && offsetof(VR_GIMPBitmap, width) == 4 &&
+         offsetof(VR_GIMPBitmap, height) == 6);
 VR_CHECK(offsetof(VR_GIMPBitmap, bytesPerPixel) == 8 && offsetof(VR_GIMPBitmap, keyColour) == 9);
-VR_CHECK(sizeof(VR_BitmapPart) == 32 && offsetof(VR_BitmapPart, kind) == 16 && offsetof(VR_BitmapPart, depth) == 17);
-VR_CHECK(sizeof(VR_Bitmap) == VR_P(20, 24) && offsetof(VR_Bitmap, partCount) == 12 && offsetof(VR_Bitmap, parts) == 16);
+VR_CHECK(sizeof(VR_BitmapPart) == 32 && offsetof(VR_BitmapPart, kind) == 16 &&
+         offsetof(VR_BitmapPart, depth) == 17);
+VR_CHECK(sizeof(VR_Bitmap) == VR_P(20, 24) && offsetof(VR_Bitmap, partCount) == 12 &&
+         offsetof(VR_Bitmap, parts) == 16);
 
 #undef VR_P
 

@@ -15,7 +15,7 @@ inline VR_Colour rgb(uint8_t r, uint8_t g, uint8_t b) { return VR_Colour{0, r, g
 inline uint32_t word(VR_Colour c) { return fake::word(c); }
 
 class LibTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::reset(320, 240);
         ASSERT_EQ(VR_InitVRLib(ignoreHardKey), VR_OK);

@@ -15,20 +15,37 @@
 namespace fake {
 
 enum class Fn {
-    Init, DeInit, SetPixel, GetPixel, SetBL, GetBL, GetDisplayInfo, SetOrientation, GetVersion,
-    Refresh, RefreshArea, Graphic, SetContrast, GetContrast, SetBrightness, GetBrightness,
-    SetHardKey, SetActiveWindow, GetActiveWindow
+    Init,
+    DeInit,
+    SetPixel,
+    GetPixel,
+    SetBL,
+    GetBL,
+    GetDisplayInfo,
+    SetOrientation,
+    GetVersion,
+    Refresh,
+    RefreshArea,
+    Graphic,
+    SetContrast,
+    GetContrast,
+    SetBrightness,
+    GetBrightness,
+    SetHardKey,
+    SetActiveWindow,
+    GetActiveWindow
 };
 
 struct Call {
     Fn fn;
-    int depth;         // nesting depth of graphic functions when the call was made (0 outside)
-    uint32_t code;     // Graphic: the code
-    VR_Point point;    // SetPixel/GetPixel: the point; RefreshArea/Graphic/SetActiveWindow: *origin (0,0 if null)
-    VR_Size size;      // RefreshArea/SetActiveWindow: *size (0,0 if null)
-    uint32_t colour;   // SetPixel: the colour word
-    const void *ptr;   // Graphic: params; RefreshArea: size pointer
-    bool nullArg;      // an address argument was null
+    int depth;      // nesting depth of graphic functions when the call was made (0 outside)
+    uint32_t code;  // Graphic: the code
+    VR_Point
+        point;     // SetPixel/GetPixel: the point; RefreshArea/Graphic/SetActiveWindow: *origin (0,0 if null)
+    VR_Size size;  // RefreshArea/SetActiveWindow: *size (0,0 if null)
+    uint32_t colour;  // SetPixel: the colour word
+    const void *ptr;  // Graphic: params; RefreshArea: size pointer
+    bool nullArg;     // an address argument was null
 };
 
 // Starts a fresh display of w x h pixels: no calls recorded, every pixel

@@ -43,6 +43,19 @@ struct DemoLine {
     uint32_t extra;
 };
 
+// The schedule's progress bars (the title phase, the page and the cycle)
+// share one look: a purple frame, white background, grey bar, empty at start.
+constexpr VR_ProgressBarParams scheduleBar(uint16_t width, uint16_t height) {
+    return VR_ProgressBarParams{.width = width,
+                                .height = height,
+                                .style = 2,
+                                .frameColour = {0, 143, 48, 120},
+                                .backgroundColour = {0, 255, 255, 255},
+                                .barColour = {0, 96, 93, 92},
+                                .percent = 0,
+                                .padding = {}};
+}
+
 // A null-terminated array of elements in drawing order.
 using PageList = ScreenElement *const *;
 

@@ -6,15 +6,8 @@ namespace demoria {
 
 namespace {
 
-VR_ProgressBarParams pageBar = {.width = 33,
-                                .height = 8,
-                                .style = 2,
-                                .frameColour = {0, 143, 48, 120},
-                                .backgroundColour = {0, 255, 255, 255},
-                                .barColour = {0, 96, 93, 92},
-                                .percent = 0,
-                                .padding = {}};
-VR_ProgressBarParams cycleBar = pageBar;
+VR_ProgressBarParams pageBar = scheduleBar(33, 8);
+VR_ProgressBarParams cycleBar = scheduleBar(33, 8);
 
 VR_TextBoxParams versionBox = {.width = 34,
                                .height = 12,

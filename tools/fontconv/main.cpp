@@ -11,6 +11,7 @@
 #include "font_source.h"
 #include "glyph_raster.h"
 #include "output_files.h"
+#include "tool_main.h"
 
 namespace {
 
@@ -175,20 +176,4 @@ int run(const Options &o) {
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    try {
-        bool help = false;
-        Options o = parse(argc, argv, help);
-        if (help) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        return run(o);
-    } catch (const std::invalid_argument &e) {
-        std::fprintf(stderr, "vr_fontconv: %s (see --help)\n", e.what());
-        return 2;
-    } catch (const std::exception &e) {
-        std::fprintf(stderr, "vr_fontconv: %s\n", e.what());
-        return 1;
-    }
-}
+int main(int argc, char **argv) { return vrtools::toolMain("vr_fontconv", kUsage, argc, argv, parse, run); }

@@ -10,6 +10,7 @@
 #include "gimp_source.h"
 #include "output_files.h"
 #include "png_reader.h"
+#include "tool_main.h"
 
 namespace {
 
@@ -122,20 +123,4 @@ int run(const Options &o) {
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    try {
-        bool help = false;
-        Options o = parse(argc, argv, help);
-        if (help) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        return run(o);
-    } catch (const std::invalid_argument &e) {
-        std::fprintf(stderr, "vr_imgconv: %s (see --help)\n", e.what());
-        return 2;
-    } catch (const std::exception &e) {
-        std::fprintf(stderr, "vr_imgconv: %s\n", e.what());
-        return 1;
-    }
-}
+int main(int argc, char **argv) { return vrtools::toolMain("vr_imgconv", kUsage, argc, argv, parse, run); }

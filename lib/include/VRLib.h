@@ -129,6 +129,21 @@ typedef struct VR_ColourTable {
  *  the glyph decoders (header, width table, glyph data). */
 typedef uint8_t VR_Font;
 
+/** Fill patterns of VR_RectParams.fillPattern: 4 x 4 cells anchored at the
+ *  interior's top-left corner. */
+enum {
+    VR_FILL_COLOUR1 = 0,   /**< interior all pattern colour 1 */
+    VR_FILL_COLOUR0 = 1,   /**< interior all pattern colour 0 */
+    VR_FILL_CHECKER = 2,   /**< checkerboard */
+    VR_FILL_HATCH = 3,     /**< sparse diagonal hatch */
+    VR_FILL_STRIPES = 4,   /**< diagonal stripes two pixels wide */
+    VR_FILL_FRAME_ONLY = 5 /**< interior left untouched */
+};
+
+/** Update modes: automatic shows each drawing operation's result at once;
+ *  manual leaves it to VR_RefreshDisplay. Any non-zero mode is manual. */
+enum { VR_UPDATE_AUTO = 0, VR_UPDATE_MANUAL = 1 };
+
 /** Rectangle (code 0). Begins with width and height, so it also serves as
  *  the VR_Size of the area refresh that follows it. */
 typedef struct VR_RectParams {
@@ -139,7 +154,7 @@ typedef struct VR_RectParams {
     VR_Colour patternColour0; /**< interior pixels whose pattern bit is 0 */
     uint16_t borderWidth;
     uint16_t reserved;
-    int32_t fillPattern; /**< 0..5; 5 leaves the interior untouched */
+    int32_t fillPattern; /**< VR_FILL_COLOUR1 .. VR_FILL_FRAME_ONLY */
 } VR_RectParams;
 
 /** Line (code 1). Callers may append data; only these 12 bytes are read. */

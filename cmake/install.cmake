@@ -44,3 +44,19 @@ foreach(tool vr_fontconv vr_imgconv)
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()
 endforeach()
+
+# The driver-neutral library (shared and static), the headers target and
+# the function that builds drivers, so an application can bind a driver of
+# its choice: VRLib::Core or VRLib::Static plus vrlib_add_driver, or the
+# pkg-config file vrlib-core plus -l<driver>.
+if(TARGET VRLibCore)
+  target_include_directories(VRLibHeaders INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
+  install(TARGETS VRLibCore VRLibStatic VRLibHeaders EXPORT VRLibTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${CMAKE_SOURCE_DIR}/cmake/VRLibDriver.cmake ${CMAKE_SOURCE_DIR}/cmake/VRLibCheckDriverExports.cmake
+          DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/vrlib-core.pc.in ${CMAKE_BINARY_DIR}/vrlib-core.pc @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/vrlib-core.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()

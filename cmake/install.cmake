@@ -38,7 +38,7 @@ if(TARGET Demoria)
   install(FILES ${CMAKE_BINARY_DIR}/bin/Board_320_240.bmp ${CMAKE_BINARY_DIR}/bin/Lumisim.ini
           DESTINATION ${CMAKE_INSTALL_BINDIR} OPTIONAL)
 endif()
-foreach(tool vr_fontconv vr_imgconv)
+foreach(tool vr_fontconv vr_imgconv vr_drvcheck)
   if(TARGET ${tool})
     set_target_properties(${tool} PROPERTIES INSTALL_RPATH "${VR_INSTALL_RPATH}")
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

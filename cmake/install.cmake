@@ -60,3 +60,8 @@ if(TARGET VRLibCore)
   configure_file(${CMAKE_SOURCE_DIR}/cmake/vrlib-core.pc.in ${CMAKE_BINARY_DIR}/vrlib-core.pc @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/vrlib-core.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endif()
+# The Linux frame-buffer driver, for applications that link it instead of
+# the simulator.
+if(TARGET DDrv_Fbdev)
+  install(TARGETS DDrv_Fbdev LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+endif()

@@ -1,12 +1,17 @@
 // DDrv_Fbdev: the 19 driver functions on a Linux frame-buffer device. The
 // panel is the device's visible area; pixels go straight into its mapped
 // memory in the device's own layout, so a refresh has nothing to send.
+#include <bit>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "DDrv.h"
 #include "fb_device.h"
 #include "fb_settings.h"
+
+// The per-pixel path reads the colour word's bytes by shifting.
+static_assert(std::endian::native == std::endian::little);
 
 namespace {
 
@@ -26,6 +31,8 @@ Driver g_driver;
 uint8_t *g_origin = nullptr;
 uint32_t g_stride = 0, g_width = 0, g_height = 0;
 fbdev::PixelFormat g_format;
+fbdev::PackTables g_pack;
+fbdev::Layout g_layout = fbdev::Layout::Generic;
 
 bool swapsAxes(int32_t orientation) {
     return !(orientation == 0 || orientation == 2 || orientation == 4 || orientation == 6);
@@ -77,6 +84,8 @@ extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv
     g_origin = d.device.origin;
     g_stride = d.device.stride;
     g_format = d.device.format;
+    g_pack.build(g_format);
+    g_layout = fbdev::commonLayout(g_format);
     g_width = d.device.width;
     g_height = d.device.height;
     return VR_OK;
@@ -84,7 +93,28 @@ extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv
 
 extern "C" DDRV_API VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
     if (point.x >= g_width || point.y >= g_height) return VR_ERR_DRIVER;
-    g_format.store(pixelAt(point), g_format.pack(colour));
+    // The common layouts straight from the colour word (byte 0 reserved,
+    // then red, green, blue) with a constant pixel size; every other one
+    // through the tables.
+    uint8_t *const row = g_origin + size_t(point.y) * g_stride;
+    uint32_t word;
+    std::memcpy(&word, &colour, sizeof word);
+    if (g_layout == fbdev::Layout::Xrgb8888) {
+        const uint32_t v = (__builtin_bswap32(word) & 0x00FFFFFFu) | g_format.opaque;
+        std::memcpy(row + size_t(point.x) * 4, &v, 4);
+        return VR_OK;
+    }
+    if (g_layout == fbdev::Layout::Rgb565) {
+        const uint16_t v = uint16_t((word & 0xF800u) | ((word >> 13) & 0x07E0u) | (word >> 27));
+        std::memcpy(row + size_t(point.x) * 2, &v, 2);
+        return VR_OK;
+    }
+    if (g_layout == fbdev::Layout::Xbgr8888) {
+        const uint32_t v = (word >> 8) | g_format.opaque;
+        std::memcpy(row + size_t(point.x) * 4, &v, 4);
+        return VR_OK;
+    }
+    g_format.store(pixelAt(point), g_pack.pack(colour));
     return VR_OK;
 }
 

@@ -79,4 +79,36 @@ struct PixelFormat {
     }
 };
 
+// Layouts the per-pixel path writes without the tables: RGB565 and 8 bits
+// a channel in a 32-bit pixel, red high (XRGB, ARGB) or low (XBGR, ABGR).
+enum class Layout : uint8_t { Generic, Rgb565, Xrgb8888, Xbgr8888 };
+
+inline Layout commonLayout(const PixelFormat &f) {
+    auto is = [](Channel c, uint8_t offset, uint8_t length) {
+        return c.offset == offset && c.length == length;
+    };
+    if (f.bytesPerPixel == 2 && is(f.red, 11, 5) && is(f.green, 5, 6) && is(f.blue, 0, 5) && f.opaque == 0)
+        return Layout::Rgb565;
+    if (f.bytesPerPixel == 4 && is(f.green, 8, 8) && (f.opaque & 0x00FFFFFFu) == 0) {
+        if (is(f.red, 16, 8) && is(f.blue, 0, 8)) return Layout::Xrgb8888;
+        if (is(f.red, 0, 8) && is(f.blue, 16, 8)) return Layout::Xbgr8888;
+    }
+    return Layout::Generic;
+}
+
+// pack() as three table look-ups, for the per-pixel path: one value per
+// channel byte, with the transparency bits folded into the red table.
+struct PackTables {
+    uint32_t red[256], green[256], blue[256];
+
+    void build(const PixelFormat &f) {
+        for (uint32_t v = 0; v < 256; ++v) {
+            red[v] = f.pack(VR_Colour{0, uint8_t(v), 0, 0});
+            green[v] = f.pack(VR_Colour{0, 0, uint8_t(v), 0}) & ~f.opaque;
+            blue[v] = f.pack(VR_Colour{0, 0, 0, uint8_t(v)}) & ~f.opaque;
+        }
+    }
+    uint32_t pack(VR_Colour c) const { return red[c.red] | green[c.green] | blue[c.blue]; }
+};
+
 }  // namespace fbdev

@@ -100,7 +100,9 @@ extern "C" DDRV_API VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
     uint32_t word;
     std::memcpy(&word, &colour, sizeof word);
     if (g_layout == fbdev::Layout::Xrgb8888) {
-        const uint32_t v = (__builtin_bswap32(word) & 0x00FFFFFFu) | g_format.opaque;
+        // Byte 0 of the word lands in the unused top byte (X), or under the
+        // transparency bits, which opaque sets.
+        const uint32_t v = __builtin_bswap32(word) | g_format.opaque;
         std::memcpy(row + size_t(point.x) * 4, &v, 4);
         return VR_OK;
     }

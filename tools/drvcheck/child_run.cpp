@@ -55,7 +55,8 @@ bool readUntilClosed(int in, std::string &text, double timeoutSeconds) {
         pollfd p{in, POLLIN, 0};
         const int ready = poll(&p, 1, int(left));
         if (ready < 0 && errno == EINTR) continue;
-        if (ready <= 0) return ready == 0 ? false : true;
+        // Time up, or the pipe cannot be watched: the child is killed.
+        if (ready <= 0) return false;
         char buffer[512];
         const ssize_t n = read(in, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;

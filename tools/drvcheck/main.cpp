@@ -101,8 +101,7 @@ int run(const Options &o) {
             [&] {
                 const drvcheck::DriverApi d = drvcheck::loadDriver(o.driver);
                 if (c.needsExports && !d.missing.empty())
-                    throw std::runtime_error("needs DDrv_" + d.missing.front().substr(5) +
-                                             ", which is not exported");
+                    throw std::runtime_error("needs " + d.missing.front() + ", which is not exported");
                 c.check(d, o.check);
             },
             o.timeout);

@@ -29,6 +29,7 @@
 #define UNBOUND_CRASH 15
 #define NESTED_BUSY 16
 #define NO_REINIT 17
+#define EXITS_ON_DEINIT 18
 
 #ifndef MUTANT
 #define MUTANT 0
@@ -59,6 +60,9 @@ static int outside(VR_Point p) {
 }
 
 DDRV_API VR_Status DDrv_DeInitDriver(void) {
+#if MUTANT == EXITS_ON_DEINIT
+    if (boundW != 0) exit(0);
+#endif
     boundW = boundH = 0;
 #if MUTANT == UNBOUND_CRASH
     free(pixels);

@@ -16,6 +16,9 @@ namespace drvcheck {
 struct CheckOptions {
     // The panel size the driver is expected to report; 0 x 0: not checked.
     uint16_t expectWidth = 0, expectHeight = 0;
+    // The orientation code the driver is configured with; unset: not checked.
+    bool checkOrientation = false;
+    int32_t expectOrientation = 0;
 };
 
 struct Clause {

@@ -124,6 +124,9 @@ void displayInfoClause(const DriverApi &d, const CheckOptions &options) {
         expect(info.xSize == options.expectWidth && info.ySize == options.expectHeight,
                "the panel is %u x %u, expected %u x %u", info.xSize, info.ySize, options.expectWidth,
                options.expectHeight);
+    if (options.checkOrientation)
+        expect(info.orientation == options.expectOrientation, "the orientation is %d, expected %d",
+               info.orientation, options.expectOrientation);
     const bool swapped = swapsForOrientation(info.orientation);
     const uint16_t wantW = swapped ? info.ySize : info.xSize, wantH = swapped ? info.xSize : info.ySize;
     expect(info.displayWidth == wantW && info.displayHeight == wantH,

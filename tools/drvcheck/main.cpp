@@ -25,6 +25,7 @@ const char kUsage[] =
     "  --only ID[,ID...]  run only these clauses\n"
     "  --timeout SECONDS  time limit of each clause (default 10)\n"
     "  --size WxH         also require this panel size in the display info\n"
+    "  --orientation N    also require this orientation code in the display info\n"
     "Exit status: 0 all passed, 1 a clause failed, 2 bad usage.\n";
 
 struct Options {
@@ -60,6 +61,10 @@ Options parse(int argc, char **argv, bool &help) {
             o.timeout = vrtools::parseNumber(value(), 1, 3600, "--timeout");
         } else if (arg == "--size") {
             parseSize(value(), o.check);
+        } else if (arg == "--orientation") {
+            o.check.expectOrientation =
+                int32_t(vrtools::parseNumber(value(), 0, 0x7FFFFFFF, "--orientation"));
+            o.check.checkOrientation = true;
         } else if (!arg.empty() && arg[0] == '-') {
             throw std::invalid_argument("unknown option " + arg);
         } else if (o.driver.empty()) {

@@ -26,7 +26,7 @@ const char kUsage[] =
     "  --timeout SECONDS  time limit of each clause (default 10)\n"
     "  --size WxH         also require this panel size in the display info\n"
     "  --orientation N    also require this orientation code in the display info\n"
-    "Exit status: 0 all passed, 1 a clause failed, 2 bad usage.\n";
+    "Exit status: 0 all passed, 1 a clause failed or the driver cannot be read, 2 bad usage.\n";
 
 struct Options {
     bool list = false;

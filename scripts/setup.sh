@@ -16,6 +16,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   # API reference
   doxygen
+  # Cortex-M cross build and the emulated LM3S6965 board
+  gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib qemu-system-arm
 )
 
 missing=()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a plain build, one under AddressSanitizer and
-# UndefinedBehaviourSanitizer, and one under ThreadSanitizer for the tests
-# labelled "threads".
+# Builds and runs every test: a plain build, the Cortex-M3 build with its
+# tests under QEMU, one under AddressSanitizer and UndefinedBehaviourSanitizer,
+# and one under ThreadSanitizer for the tests labelled "threads".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -19,5 +19,10 @@ run() {
 }
 
 run build "" ""
+# The Cortex-M3 build: library size against its budget, and the tests on
+# the emulated board (they take the fonts and vr_scene_tool from build/).
+cmake --preset cortex-m3 >/dev/null
+cmake --build --preset cortex-m3 -j "$jobs"
+ctest --preset cortex-m3 -j "$jobs"
 run build-asan "address,undefined" ""
 run build-tsan "thread" "threads"

@@ -1,6 +1,8 @@
-/* Both public headers compile as C99; records are usable from C. */
+/* The public headers compile as C99; records are usable from C. */
 #include "DDrv.h"
+#include "DDrv_SSD0323.h"
 #include "VRLib.h"
+#include "ssd0323_grey.h"
 
 static void ignoreKey(uint32_t key, uint32_t pressed) {
     (void)key;
@@ -16,5 +18,6 @@ int main(void) {
     /* Field values land where a C reader expects them. */
     if (rect.borderColour.red != 255 || rect.fillPattern != 2 || rect.borderWidth != 3) return 1;
     if (graphic == 0 || key == 0 || box.text[0] != 'x') return 1;
+    if (SSD0323_GreyLevel(rect.borderColour) != 4 || SSD0323_WIDTH != 128) return 1;
     return 0;
 }

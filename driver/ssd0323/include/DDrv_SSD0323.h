@@ -1,0 +1,36 @@
+/*
+ * DDrv_SSD0323: the VRLib display driver for a 128 x 64 OLED panel on a
+ * Solomon SSD0323 controller (16 grey levels, 4 bits per pixel), written to
+ * over a write-only serial port with a data/command line.
+ *
+ * The driver implements the 19 functions of DDrv.h. The board supplies the
+ * port: the three functions below, which the driver calls and never
+ * implements itself.
+ *
+ * Compiles as C99 and as C++.
+ */
+#ifndef DDRV_SSD0323_H
+#define DDRV_SSD0323_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/** Panel geometry. */
+enum { SSD0323_WIDTH = 128, SSD0323_HEIGHT = 64 };
+
+/** Board: powers the panel and makes the port ready; 0 on success. */
+int SSD0323_PortOpen(void);
+/** Board: sends bytes with the data/command line low (commands). */
+void SSD0323_PortCommand(const uint8_t *bytes, size_t count);
+/** Board: sends bytes with the data/command line high (display RAM). */
+void SSD0323_PortData(const uint8_t *bytes, size_t count);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* DDRV_SSD0323_H */

@@ -42,9 +42,11 @@ struct Driver {
     bool ready;
     uint8_t contrast = 0x80;
     uint8_t brightness = 0xFF;
-    uint8_t frame[kHeight][kRowBytes];
 };
 Driver g{};
+// Apart from the settings, so that it lies in zeroed RAM rather than taking
+// 4 KB of initial values from flash.
+uint8_t g_frame[kHeight][kRowBytes];
 
 void command(std::initializer_list<uint8_t> bytes) { SSD0323_PortCommand(bytes.begin(), bytes.size()); }
 
@@ -63,7 +65,7 @@ void transfer(int x0, int y0, int x1, int y1) {
     const int c0 = x0 / 2, c1 = (x1 - 1) / 2;
     command({kSetColumns, uint8_t(c0), uint8_t(c1)});
     command({kSetRows, uint8_t(y0), uint8_t(y1 - 1)});
-    for (int y = y0; y < y1; ++y) SSD0323_PortData(&g.frame[y][c0], size_t(c1 - c0 + 1));
+    for (int y = y0; y < y1; ++y) SSD0323_PortData(&g_frame[y][c0], size_t(c1 - c0 + 1));
 }
 
 }  // namespace
@@ -85,7 +87,7 @@ VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback har
     sendContrast();
     sendBrightness();
     // Start from a black panel rather than whatever the RAM held.
-    std::memset(g.frame, 0, sizeof g.frame);
+    std::memset(g_frame, 0, sizeof g_frame);
     g.ready = true;
     transfer(0, 0, kWidth, kHeight);
     command({kDisplayOn});
@@ -100,7 +102,7 @@ VR_Status DDrv_DeInitDriver(void) {
 
 VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
     if (!inside(point)) return VR_ERR_DRIVER;
-    uint8_t &byte = g.frame[point.y][point.x / 2];
+    uint8_t &byte = g_frame[point.y][point.x / 2];
     const uint8_t level = SSD0323_GreyLevel(colour);
     byte = point.x % 2 ? uint8_t((byte & 0xF0) | level) : uint8_t((byte & 0x0F) | level << 4);
     return VR_OK;
@@ -108,7 +110,7 @@ VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
 
 VR_Status DDrv_GetPixel(VR_Point point, VR_Colour *colour) {
     if (!colour || !inside(point)) return VR_ERR_DRIVER;
-    const uint8_t byte = g.frame[point.y][point.x / 2];
+    const uint8_t byte = g_frame[point.y][point.x / 2];
     *colour = SSD0323_GreyColour(point.x % 2 ? byte & 0x0F : byte >> 4);
     return VR_OK;
 }

@@ -67,9 +67,9 @@ int SSD0323_PortOpen(void) {
     pins(kGpioC, kPin6) = kPin6;  // panel supply on
 
     // Master, SPI frame format, clock idle high and data taken on the
-    // rising edge (mode 3) as the controller wants, 8-bit words. 50 MHz /
-    // (2 x (1 + 0)) = 25 MHz would be too fast: divide by 10 for 5 MHz,
-    // below the controller's 10 MHz limit (the emulator ignores timing).
+    // rising edge (mode 3), 8-bit words. The serial clock is the system
+    // clock divided by 10, which keeps it within the controller's limit at
+    // any clock this start-up may run at (the emulator ignores timing).
     reg(kSsiCr1) = 0;
     reg(kSsiCpsr) = 10;
     reg(kSsiCr0) = (1u << 7) | (1u << 6) | 7u;

@@ -1,5 +1,6 @@
 #include "ppm.h"
 
+#include <cctype>
 #include <fstream>
 
 namespace vr::scene {

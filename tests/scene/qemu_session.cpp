@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -91,7 +93,8 @@ QemuSession::QemuSession(const std::string &qemu, const std::string &image, cons
 }
 
 QemuSession::~QemuSession() {
-    if (pid_ > 0 && wait(0) < 0 && pid_ > 0) {
+    // An emulator still running here was abandoned after a failure.
+    if (pid_ > 0 && wait(0) < 0) {
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
     }

@@ -46,9 +46,9 @@ struct Steps {
     }
 };
 
-VR_Status rect(int16_t x, int16_t y, uint16_t w, uint16_t h, int32_t pattern, VR_Colour border, VR_Colour one,
-               VR_Colour zero, uint16_t borderWidth) {
-    const VR_Point at{uint16_t(x), uint16_t(y)};
+VR_Status rect(uint16_t x, uint16_t y, uint16_t w, uint16_t h, int32_t pattern, VR_Colour border,
+               VR_Colour one, VR_Colour zero, uint16_t borderWidth) {
+    const VR_Point at{x, y};
     const VR_RectParams r{w, h, border, one, zero, borderWidth, 0, pattern};
     return VR_DrawRect(&at, &r);
 }
@@ -69,8 +69,9 @@ VR_Status draw(const char **failedStep) {
     // The six fill patterns side by side, 14 x 14 each.
     const VR_Colour border = rgb(255, 255, 255);
     for (int32_t p = VR_FILL_COLOUR1; p <= VR_FILL_FRAME_ONLY; ++p)
-        step("rect", rect(int16_t(p * 15), 0, 14, 14, p, border, rgb(255, 128, 0), rgb(0, 96, 255), 1));
-    // A thick border, clipped by the active window below.
+        step("rect", rect(uint16_t(p * 15), 0, 14, 14, p, border, rgb(255, 128, 0), rgb(0, 96, 255), 1));
+    // A circle and a rectangle with a thick border, both cut by a smaller
+    // active window at the top right.
     const VR_Point winAt{92, 0};
     const VR_Size winSize{36, 30};
     step("window", VR_SetActiveWindow(&winAt, &winSize));

@@ -8,6 +8,7 @@
 //       pixel for pixel, with the golden picture drawn here: the scene
 //       through the panel's grey mapping, magnified as the emulator shows it.
 //       Leaves full.ppm, partial.ppm and the golden_*.ppm in the folder.
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -179,6 +180,8 @@ int oled(const std::string &qemuPath, const std::string &image, const std::strin
 }  // namespace
 
 int main(int argc, char **argv) {
+    // An emulator that dies early closes its input; say so rather than die.
+    ::signal(SIGPIPE, SIG_IGN);
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "checksum" && argc == 2) {
         if (!drawScene(mem::Mode::Colour)) return 1;

@@ -31,6 +31,14 @@ int main() {
     board::write("ready full\n");
     board::readByte();
 
+    // Contrast and brightness go to the controller as commands between two
+    // pictures; a command of the wrong length would garble what follows.
+    uint8_t contrast = 0, brightness = 0;
+    if (VR_SetDisplayContrast(200) != VR_OK || VR_SetDisplayBrightness(100) != VR_OK ||
+        VR_GetDisplayContrast(&contrast) != VR_OK || VR_GetDisplayBrightness(&brightness) != VR_OK ||
+        contrast != 200 || brightness != 100)
+        return fail("contrast and brightness");
+
     if (vr::scene::drawChange() != VR_OK) return fail("the change");
     const VR_Point at{vr::scene::kRefreshArea.x, vr::scene::kRefreshArea.y};
     const VR_Size size{vr::scene::kRefreshArea.width, vr::scene::kRefreshArea.height};

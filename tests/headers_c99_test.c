@@ -18,6 +18,6 @@ int main(void) {
     /* Field values land where a C reader expects them. */
     if (rect.borderColour.red != 255 || rect.fillPattern != 2 || rect.borderWidth != 3) return 1;
     if (graphic == 0 || key == 0 || box.text[0] != 'x') return 1;
-    if (SSD0323_GreyLevel(rect.borderColour) != 4 || SSD0323_WIDTH != 128) return 1;
+    if (DDrv_SSD0323_GreyLevel(rect.borderColour) != 4 || DDRV_SSD0323_WIDTH != 128) return 1;
     return 0;
 }

@@ -52,7 +52,7 @@ void send(const uint8_t *bytes, size_t count) {
 
 extern "C" {
 
-int SSD0323_PortOpen(void) {
+int DDrv_SSD0323_PortOpen(void) {
     reg(kRcgc1) |= 1u << 4;
     reg(kRcgc2) |= (1u << 0) | (1u << 2) | (1u << 3);
     touch(kRcgc2);  // a few cycles before the ports answer
@@ -77,12 +77,12 @@ int SSD0323_PortOpen(void) {
     return 0;
 }
 
-void SSD0323_PortCommand(const uint8_t *bytes, size_t count) {
+void DDrv_SSD0323_PortCommand(const uint8_t *bytes, size_t count) {
     pins(kGpioC, kPin7) = 0;
     send(bytes, count);
 }
 
-void SSD0323_PortData(const uint8_t *bytes, size_t count) {
+void DDrv_SSD0323_PortData(const uint8_t *bytes, size_t count) {
     pins(kGpioC, kPin7) = kPin7;
     send(bytes, count);
 }

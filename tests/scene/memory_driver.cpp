@@ -52,7 +52,7 @@ VR_Status DDrv_DeInitDriver(void) { return VR_OK; }
 VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
     if (!inside(point)) return VR_ERR_DRIVER;
     g_frame[point.y * kWidth + point.x] =
-        g_mode == Mode::Grey ? SSD0323_GreyColour(SSD0323_GreyLevel(colour)) : colour;
+        g_mode == Mode::Grey ? DDrv_SSD0323_GreyColour(DDrv_SSD0323_GreyLevel(colour)) : colour;
     return VR_OK;
 }
 

@@ -20,14 +20,14 @@ extern "C" {
 #endif
 
 /** Panel geometry. */
-enum { SSD0323_WIDTH = 128, SSD0323_HEIGHT = 64 };
+enum { DDRV_SSD0323_WIDTH = 128, DDRV_SSD0323_HEIGHT = 64 };
 
 /** Board: powers the panel and makes the port ready; 0 on success. */
-int SSD0323_PortOpen(void);
+int DDrv_SSD0323_PortOpen(void);
 /** Board: sends bytes with the data/command line low (commands). */
-void SSD0323_PortCommand(const uint8_t *bytes, size_t count);
+void DDrv_SSD0323_PortCommand(const uint8_t *bytes, size_t count);
 /** Board: sends bytes with the data/command line high (display RAM). */
-void SSD0323_PortData(const uint8_t *bytes, size_t count);
+void DDrv_SSD0323_PortData(const uint8_t *bytes, size_t count);
 
 #ifdef __cplusplus
 }

@@ -16,12 +16,12 @@
 
 #include "VRLib.h"
 
-static inline uint8_t SSD0323_GreyLevel(VR_Colour c) {
+static inline uint8_t DDrv_SSD0323_GreyLevel(VR_Colour c) {
     const uint32_t luma = (77u * c.red + 150u * c.green + 29u * c.blue + 128u) >> 8;
     return (uint8_t)(luma >> 4);
 }
 
-static inline VR_Colour SSD0323_GreyColour(uint8_t level) {
+static inline VR_Colour DDrv_SSD0323_GreyColour(uint8_t level) {
     const uint8_t v = (uint8_t)(17u * (level & 15u));
     VR_Colour c = {0, v, v, v};
     return c;

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kWidth = SSD0323_WIDTH, kHeight = SSD0323_HEIGHT;
+constexpr int kWidth = DDRV_SSD0323_WIDTH, kHeight = DDRV_SSD0323_HEIGHT;
 constexpr int kRowBytes = kWidth / 2;
 
 // Controller commands (each followed by its argument bytes).
@@ -48,7 +48,7 @@ Driver g{};
 // 4 KB of initial values from flash.
 uint8_t g_frame[kHeight][kRowBytes];
 
-void command(std::initializer_list<uint8_t> bytes) { SSD0323_PortCommand(bytes.begin(), bytes.size()); }
+void command(std::initializer_list<uint8_t> bytes) { DDrv_SSD0323_PortCommand(bytes.begin(), bytes.size()); }
 
 // Contrast 0..255 to the controller's 7-bit contrast current.
 void sendContrast() { command({kSetContrast, uint8_t(g.contrast >> 1)}); }
@@ -65,7 +65,7 @@ void transfer(int x0, int y0, int x1, int y1) {
     const int c0 = x0 / 2, c1 = (x1 - 1) / 2;
     command({kSetColumns, uint8_t(c0), uint8_t(c1)});
     command({kSetRows, uint8_t(y0), uint8_t(y1 - 1)});
-    for (int y = y0; y < y1; ++y) SSD0323_PortData(&g_frame[y][c0], size_t(c1 - c0 + 1));
+    for (int y = y0; y < y1; ++y) DDrv_SSD0323_PortData(&g_frame[y][c0], size_t(c1 - c0 + 1));
 }
 
 }  // namespace
@@ -79,7 +79,7 @@ VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback har
     if (!graphic || !hardKey) return VR_ERR_DRIVER;
     g.hardKey = hardKey;
     g.window = VR_Window{0, 0, kWidth, kHeight};
-    if (SSD0323_PortOpen() != 0) return VR_ERR_DRIVER;
+    if (DDrv_SSD0323_PortOpen() != 0) return VR_ERR_DRIVER;
     command({kDisplayOff});
     command({kRemap, kRemapValue});
     command({kMultiplex, kHeight - 1});
@@ -103,7 +103,7 @@ VR_Status DDrv_DeInitDriver(void) {
 VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
     if (!inside(point)) return VR_ERR_DRIVER;
     uint8_t &byte = g_frame[point.y][point.x / 2];
-    const uint8_t level = SSD0323_GreyLevel(colour);
+    const uint8_t level = DDrv_SSD0323_GreyLevel(colour);
     byte = point.x % 2 ? uint8_t((byte & 0xF0) | level) : uint8_t((byte & 0x0F) | level << 4);
     return VR_OK;
 }
@@ -111,7 +111,7 @@ VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour) {
 VR_Status DDrv_GetPixel(VR_Point point, VR_Colour *colour) {
     if (!colour || !inside(point)) return VR_ERR_DRIVER;
     const uint8_t byte = g_frame[point.y][point.x / 2];
-    *colour = SSD0323_GreyColour(point.x % 2 ? byte & 0x0F : byte >> 4);
+    *colour = DDrv_SSD0323_GreyColour(point.x % 2 ? byte & 0x0F : byte >> 4);
     return VR_OK;
 }
 

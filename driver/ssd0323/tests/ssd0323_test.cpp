@@ -41,9 +41,9 @@ Port port;
 }  // namespace
 
 extern "C" {
-int SSD0323_PortOpen(void) { return port.openFails ? -1 : 0; }
-void SSD0323_PortCommand(const uint8_t *bytes, size_t count) { port.command(bytes, count); }
-void SSD0323_PortData(const uint8_t *bytes, size_t count) { port.data(bytes, count); }
+int DDrv_SSD0323_PortOpen(void) { return port.openFails ? -1 : 0; }
+void DDrv_SSD0323_PortCommand(const uint8_t *bytes, size_t count) { port.command(bytes, count); }
+void DDrv_SSD0323_PortData(const uint8_t *bytes, size_t count) { port.data(bytes, count); }
 }
 
 namespace {
@@ -82,11 +82,12 @@ TEST(Ssd0323Grey, LumaToSixteenLevelsAndBack) {
         {{0xAA, 15, 15, 15}, 0},  // the reserved byte is not read
     };
     for (const Case &c : cases) {
-        EXPECT_EQ(SSD0323_GreyLevel(c.colour), c.level) << int(c.colour.red) << " " << int(c.colour.green);
+        EXPECT_EQ(DDrv_SSD0323_GreyLevel(c.colour), c.level)
+            << int(c.colour.red) << " " << int(c.colour.green);
         // A level's own colour maps back to it, so reading and redrawing is stable.
-        EXPECT_EQ(SSD0323_GreyLevel(SSD0323_GreyColour(c.level)), c.level);
+        EXPECT_EQ(DDrv_SSD0323_GreyLevel(DDrv_SSD0323_GreyColour(c.level)), c.level);
     }
-    const VR_Colour mid = SSD0323_GreyColour(8);
+    const VR_Colour mid = DDrv_SSD0323_GreyColour(8);
     EXPECT_EQ(mid.red, 136);
     EXPECT_EQ(mid.blue, 136);
 }

@@ -2,10 +2,12 @@
 // SSI0 (PA2 clock, PA3 frame select as the OLED's chip select, PA5 data
 // out), its data/command line is PC7 and its 15 V supply is switched by
 // PC6; PD0 is the SD card's chip select on the same bus and is held high
-// (card not selected) while the OLED talks.
+// (card not selected) while the OLED talks. Opening the port also opens
+// the board's keys, whose events the driver hands to the application.
 #include <cstdint>
 
 #include "DDrv_SSD0323.h"
+#include "keypad.h"
 
 namespace {
 
@@ -74,6 +76,8 @@ int DDrv_SSD0323_PortOpen(void) {
     reg(kSsiCpsr) = 10;
     reg(kSsiCr0) = (1u << 7) | (1u << 6) | 7u;
     reg(kSsiCr1) = 1u << 1;
+
+    board::keypadOpen();
     return 0;
 }
 

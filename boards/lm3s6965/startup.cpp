@@ -26,29 +26,45 @@ void hardFault() { fault("board: hard fault"); }
 void memManage() { fault("board: memory management fault"); }
 void busFault() { fault("board: bus fault"); }
 void usageFault() { fault("board: usage fault"); }
-void unexpected() { fault("board: unexpected interrupt"); }
 
 using Handler = void (*)();
 
-// The core's exceptions; no peripheral interrupt is enabled.
-__attribute__((section(".vectors"), used)) const Handler kVectors[16] = {
-    reinterpret_cast<Handler>(&__stack_top),
-    Reset_Handler,
-    nmi,
-    hardFault,
-    memManage,
-    busFault,
-    usageFault,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    unexpected,  // SVCall
-    unexpected,  // debug monitor
-    nullptr,
-    unexpected,  // PendSV
-    unexpected,  // SysTick
+}  // namespace
+
+// The GPIO ports' interrupts: a board part that enables one defines its
+// handler; the rest stay unexpected.
+extern "C" void GPIOPortE_Handler() __attribute__((weak, alias("board_unexpected")));
+extern "C" void GPIOPortF_Handler() __attribute__((weak, alias("board_unexpected")));
+extern "C" void board_unexpected() { fault("board: unexpected interrupt"); }
+
+namespace {
+
+constexpr int kIrqGpioE = 4, kIrqGpioF = 30;
+
+// The initial stack pointer, then the core's exceptions from reset on and
+// the peripheral interrupts up to GPIO port F.
+struct VectorTable {
+    const void *stack;
+    Handler handlers[15 + kIrqGpioF + 1];
 };
+
+constexpr VectorTable makeVectors() {
+    VectorTable t{&__stack_top, {}};
+    for (Handler &h : t.handlers) h = board_unexpected;
+    Handler *core = t.handlers;  // exception n is entry n - 1
+    core[0] = Reset_Handler;
+    core[1] = nmi;
+    core[2] = hardFault;
+    core[3] = memManage;
+    core[4] = busFault;
+    core[5] = usageFault;
+    Handler *irq = t.handlers + 15;  // interrupt n is exception 16 + n
+    irq[kIrqGpioE] = GPIOPortE_Handler;
+    irq[kIrqGpioF] = GPIOPortF_Handler;
+    return t;
+}
+
+__attribute__((section(".vectors"), used)) constexpr VectorTable kVectors = makeVectors();
 
 }  // namespace
 

@@ -2,14 +2,30 @@
 // whole panel, then paints a change over a larger area but refreshes only
 // part of it. After each refresh it says "ready" and waits for a byte from
 // the host, which takes a screendump meanwhile (vr_scene_tool oled).
-// Status 0, or 2 when a drawing step failed.
+// Last it says "ready keys" and waits for the host to press and release
+// the board's up and select keys; they must reach the hard-key callback.
+// Status 0; 2 when a drawing step failed, 4 when the keys came wrong.
 #include "VRLib.h"
+#include "keypad.h"
 #include "scene.h"
 #include "semihosting.h"
 
 namespace {
 
-void ignoreKey(uint32_t, uint32_t) {}
+struct KeyEvent {
+    uint32_t key, pressed;
+};
+constexpr KeyEvent kExpectedKeys[] = {
+    {board::kKeyUp, 1}, {board::kKeyUp, 0}, {board::kKeySelect, 1}, {board::kKeySelect, 0}};
+constexpr int kKeyCount = sizeof kExpectedKeys / sizeof kExpectedKeys[0];
+KeyEvent g_keys[kKeyCount];
+volatile int g_keyCount = 0;
+
+// The hard-key callback; runs in the keypad's interrupt.
+void recordKey(uint32_t key, uint32_t pressed) {
+    if (g_keyCount < kKeyCount) g_keys[g_keyCount] = KeyEvent{key, pressed};
+    g_keyCount = g_keyCount + 1;
+}
 
 int fail(const char *what) {
     board::write("oled: ");
@@ -21,7 +37,7 @@ int fail(const char *what) {
 }  // namespace
 
 int main() {
-    if (VR_InitVRLib(ignoreKey) != VR_OK) return fail("VR_InitVRLib");
+    if (VR_InitVRLib(recordKey) != VR_OK) return fail("VR_InitVRLib");
     VR_DisplayInfo info;
     if (VR_GetDisplayInfo(&info) != VR_OK || info.xSize != 128 || info.ySize != 64 || info.crRed != 4)
         return fail("display info");
@@ -45,6 +61,19 @@ int main() {
     if (VR_RefreshDisplayArea(&at, &size) != VR_OK) return fail("VR_RefreshDisplayArea");
     board::write("ready partial\n");
     board::readByte();
+
+    board::write("ready keys\n");
+    while (g_keyCount < kKeyCount) asm volatile("wfi");
+    bool keysRight = g_keyCount == kKeyCount;
+    board::write("keys:");
+    for (int i = 0; i < kKeyCount; ++i) {
+        board::write(" ");
+        board::writeHex(g_keys[i].key << 4 | g_keys[i].pressed);
+        keysRight = keysRight && g_keys[i].key == kExpectedKeys[i].key &&
+                    g_keys[i].pressed == kExpectedKeys[i].pressed;
+    }
+    board::write(keysRight ? " (key << 4 | pressed)\n"
+                           : " (key << 4 | pressed): not up and select, down and up\n");
     VR_DeInitVRLib();
-    return 0;
+    return keysRight ? 0 : 4;
 }

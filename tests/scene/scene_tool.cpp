@@ -7,7 +7,9 @@
 //       after its full and after its partial refresh, and compares each,
 //       pixel for pixel, with the golden picture drawn here: the scene
 //       through the panel's grey mapping, magnified as the emulator shows it.
-//       Leaves full.ppm, partial.ppm and the golden_*.ppm in the folder.
+//       Then it presses the board's up and select keys, which the image
+//       checks arrive at its hard-key callback. Leaves full.ppm, partial.ppm
+//       and the golden_*.ppm in the folder.
 #include <signal.h>
 #include <unistd.h>
 
@@ -164,6 +166,8 @@ int oled(const std::string &qemuPath, const std::string &image, const std::strin
     bool ok = awaitReady(qemu, "full") && screendump(qemu, folder + "/full.ppm", goldenFull);
     ok = ok && qemu.proceed() && awaitReady(qemu, "partial") &&
          screendump(qemu, folder + "/partial.ppm", goldenPartial) && qemu.proceed();
+    // The board's gamepad: each sendkey presses and, 100 ms later, releases.
+    ok = ok && awaitReady(qemu, "keys") && qemu.monitor("sendkey up") && qemu.monitor("sendkey ctrl");
     if (!ok) return 1;
     std::string line;
     while (qemu.readLine(line, 5000)) std::printf("board: %s\n", line.c_str());

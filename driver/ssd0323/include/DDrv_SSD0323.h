@@ -4,8 +4,9 @@
  * over a write-only serial port with a data/command line.
  *
  * The driver implements the 19 functions of DDrv.h. The board supplies the
- * port: the three functions below, which the driver calls and never
- * implements itself.
+ * port: the three DDrv_SSD0323_Port functions below, which the driver calls
+ * and never implements itself. A board with keys reports them through
+ * DDrv_SSD0323_KeyEvent, which hands them to the hard-key callback.
  *
  * Compiles as C99 and as C++.
  */
@@ -28,6 +29,12 @@ int DDrv_SSD0323_PortOpen(void);
 void DDrv_SSD0323_PortCommand(const uint8_t *bytes, size_t count);
 /** Board: sends bytes with the data/command line high (display RAM). */
 void DDrv_SSD0323_PortData(const uint8_t *bytes, size_t count);
+
+/** Driver, for the board: key went down (pressed 1) or up (0). Calls the
+ *  hard-key callback with both while the driver is initialised, else
+ *  nothing. Boards call it from their key interrupt, so the callback runs
+ *  there: it should only note the key. */
+void DDrv_SSD0323_KeyEvent(uint32_t key, uint32_t pressed);
 
 #ifdef __cplusplus
 }

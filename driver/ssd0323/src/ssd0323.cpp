@@ -37,9 +37,10 @@ constexpr uint8_t kRemapValue = 0x52;
 
 struct Driver {
     DDrv_GraphicCallback graphic;
-    DDrv_HardKeyCallback hardKey;
+    // Read by the board's key interrupt as well.
+    DDrv_HardKeyCallback volatile hardKey;
     VR_Window window;
-    bool ready;
+    volatile bool ready;
     uint8_t contrast = 0x80;
     uint8_t brightness = 0xFF;
 };
@@ -190,11 +191,17 @@ VR_Status DDrv_GetDisplayBrightness(uint8_t *brightness) {
     return VR_OK;
 }
 
-// Kept and handed back; this driver reads no keys, so it never calls it.
+// Kept and handed back; DDrv_SSD0323_KeyEvent calls it.
 DDrv_HardKeyCallback DDrv_SetHardKeyCallback(DDrv_HardKeyCallback hardKey) {
     const DDrv_HardKeyCallback before = g.hardKey;
     g.hardKey = hardKey;
     return before;
+}
+
+void DDrv_SSD0323_KeyEvent(uint32_t key, uint32_t pressed) {
+    // One read of the pointer: the application may swap it meanwhile.
+    const DDrv_HardKeyCallback hardKey = g.hardKey;
+    if (g.ready && hardKey) hardKey(key, pressed);
 }
 
 VR_Status DDrv_SetActiveWindow(const VR_Point *origin, const VR_Size *size) {

@@ -52,6 +52,9 @@ VR_Status graphic(uint32_t, const VR_Point *, const VR_Window *, void *) { retur
 void keyA(uint32_t, uint32_t) {}
 void keyB(uint32_t, uint32_t) {}
 
+std::vector<std::pair<uint32_t, uint32_t>> keys;
+void recordKey(uint32_t key, uint32_t pressed) { keys.emplace_back(key, pressed); }
+
 constexpr VR_Colour kWhite{0, 255, 255, 255};
 
 class Ssd0323 : public ::testing::Test {
@@ -231,6 +234,18 @@ TEST_F(Ssd0323, DescribesThePanelAndPassesTheRestThrough) {
     EXPECT_EQ(gotAt.y, 6);
     EXPECT_EQ(gotSize.width, 300);
     EXPECT_EQ(DDrv_SetActiveWindow(nullptr, &size), VR_ERR_DRIVER);
+}
+
+TEST_F(Ssd0323, KeysReachTheHardKeyCallbackOnlyWhileUp) {
+    keys.clear();
+    DDrv_SetHardKeyCallback(recordKey);
+    DDrv_SSD0323_KeyEvent(4, 1);
+    DDrv_SSD0323_KeyEvent(4, 0);
+    EXPECT_EQ(keys, (std::vector<std::pair<uint32_t, uint32_t>>{{4, 1}, {4, 0}}));
+
+    DDrv_DeInitDriver();
+    DDrv_SSD0323_KeyEvent(0, 1);
+    EXPECT_EQ(keys.size(), 2u);  // a key pressed while the panel is down goes nowhere
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "demo_assets.h"
+#include "font_format.h"
 #include "gimp_pixels.h"
 #include "lib_fixture.h"
 #include "pages.h"
@@ -29,18 +30,9 @@ const FontRow kFontTable[10] = {{29, 0x1F, 0xFF, true, {2, 5, 11}}, {22, 0x20, 0
                                 {37, 0x20, 0x7E, true, {2, 5, 14}}, {38, 0x20, 0x7E, true, {3, 7, 15}},
                                 {38, 0x20, 0x7E, true, {2, 6, 15}}, {25, 0x20, 0x7E, true, {2, 5, 13}}};
 
-int widthOf(const VR_Font *f, int c) { return f[7 + c - f[5]]; }
-
-// What the font's tables say its data must add up to.
-size_t lengthFromTables(const VR_Font *f) {
-    const int n = f[6] - f[5] + 1;
-    size_t sum = 0;
-    if (f[4] & 0x80) {
-        for (int i = 0; i < n; ++i) sum += f[11 + n + i];
-        return 11 + 2 * size_t(n) + sum * f[7 + n];
-    }
-    for (int i = 0; i < n; ++i) sum += f[7 + i];
-    return 7 + n + (sum * f[3] + 7) / 8;
+int widthOf(const VR_Font *f, int c) {
+    const vrfont::Reader r(f);
+    return r.widths()[c - r.first()];
 }
 
 int textWidth(const VR_Font *f, const char *text) {
@@ -97,21 +89,26 @@ TEST(DemoFonts, HeadersMatchTheFontTable) {
         SCOPED_TRACE("font " + std::to_string(id));
         const VR_Font *f = kFonts[id - 1];
         const FontRow &row = kFontTable[id - 1];
-        const int n = row.last - row.first + 1;
-        EXPECT_EQ(f[2], 0);
-        EXPECT_EQ(f[3], row.height);
-        EXPECT_EQ(f[4], row.runLength ? 0x81 : 0x01);
-        EXPECT_EQ(f[5], row.first);
-        EXPECT_EQ(f[6], row.last);
+        const vrfont::Reader r(f);
+        EXPECT_EQ(f[vrfont::kSpareAt], 0);
+        EXPECT_EQ(r.height(), row.height);
+        EXPECT_EQ(r.flags(), row.runLength ? 0x81 : 0x01);
+        EXPECT_EQ(r.first(), row.first);
+        EXPECT_EQ(r.last(), row.last);
         if (row.runLength) {
-            EXPECT_EQ(f[7 + n], 1);  // unit
-            EXPECT_EQ(f[8 + n], row.runs[0]);
-            EXPECT_EQ(f[9 + n], row.runs[1]);
-            EXPECT_EQ(f[10 + n], row.runs[2]);
+            EXPECT_EQ(r.unit(), 1);
+            EXPECT_EQ(r.runs()[0], row.runs[0]);
+            EXPECT_EQ(r.runs()[1], row.runs[1]);
+            EXPECT_EQ(r.runs()[2], row.runs[2]);
         }
-        // The length field is the data's own length, MSB first.
-        EXPECT_EQ(size_t(f[0] << 8 | f[1]), lengthFromTables(f));
-        RecordProperty("font" + std::to_string(id) + "_length", f[0] << 8 | f[1]);
+        // The header passes the library's checks, and the length field is
+        // exactly what the tables add up to: one byte less fails them.
+        EXPECT_EQ(vrfont::checkHeader(f, r.length()), vrfont::HeaderFault::None);
+        EXPECT_EQ(vrfont::checkHeader(f, r.length() - 1), vrfont::HeaderFault::LongerThanData);
+        std::vector<uint8_t> shorter(f, f + r.length());
+        vrfont::putLength(shorter.data(), r.length() - 1);
+        EXPECT_EQ(vrfont::checkHeader(shorter.data(), shorter.size()), vrfont::HeaderFault::GlyphsPastLength);
+        RecordProperty("font" + std::to_string(id) + "_length", int(r.length()));
         if (row.last >= 0xA0) {
             EXPECT_EQ(widthOf(f, 0x7F), 0);
             EXPECT_EQ(widthOf(f, 0xA0), 0);
@@ -119,7 +116,7 @@ TEST(DemoFonts, HeadersMatchTheFontTable) {
     }
     // Font 1 has no space: width 0 and no glyph data.
     EXPECT_EQ(widthOf(Demoria_Font1, 0x20), 0);
-    EXPECT_EQ(Demoria_Font1[11 + 225 + (0x20 - 0x1F)], 0);
+    EXPECT_EQ(vrfont::Reader(Demoria_Font1).sizes()[0x20 - 0x1F], 0);
     EXPECT_GT(widthOf(Demoria_Font2, 0x20), 0);
 }
 
@@ -136,8 +133,8 @@ TEST_F(DemoFontGlyphs, EveryCharacterOfEveryTextHasAGlyphInItsFont) {
             if (c == '\n') continue;  // the text box breaks the line
             SCOPED_TRACE("font " + std::to_string(use.font) + ", character " + std::to_string(c) + " of \"" +
                          use.text + "\"");
-            ASSERT_GE(c, f[5]);
-            ASSERT_LE(c, f[6]);
+            ASSERT_GE(c, vrfont::Reader(f).first());
+            ASSERT_LE(c, vrfont::Reader(f).last());
             EXPECT_GT(widthOf(f, c), 0);
             if (c == ' ') continue;
             fake::reset(320, 240);
@@ -145,7 +142,7 @@ TEST_F(DemoFontGlyphs, EveryCharacterOfEveryTextHasAGlyphInItsFont) {
             ASSERT_EQ(VR_DrawSymbol(&at, c), VR_OK);
             int ink = 0;
             for (int x = 0; x < widthOf(f, c); ++x) {
-                for (int y = 0; y < f[3]; ++y)
+                for (int y = 0; y < vrfont::Reader(f).height(); ++y)
                     ink += fake::pixel(uint16_t(x), uint16_t(y)) == word(rgb(255, 255, 255));
             }
             EXPECT_GT(ink, 0);
@@ -270,7 +267,7 @@ TEST(DemoPages, EveryTextBoxHasRoomForALine) {
             const auto *box = static_cast<const VR_TextBoxParams *>(e.params);
             ASSERT_GE(box->fontId, 1);
             ASSERT_LE(box->fontId, 10);
-            const int height = kFonts[box->fontId - 1][3];
+            const int height = vrfont::Reader(kFonts[box->fontId - 1]).height();
             EXPECT_GE(int(box->height), 2 * int(box->borderWidth) + 2 + height)
                 << "box at (" << e.x << ", " << e.y << ") with font " << box->fontId;
             ++boxes;

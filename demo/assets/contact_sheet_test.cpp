@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "demo_assets.h"
+#include "font_format.h"
 #include "lib_fixture.h"
 #include "png_reader.h"
 
@@ -37,21 +38,22 @@ TEST_F(ContactSheet, EveryFontAndImage) {
     for (int id = 1; id <= 10; ++id) {
         const VR_Font *f = kFonts[id - 1];
         ASSERT_EQ(VR_SetFont(VR_RegisterFont(f), table), VR_OK);
+        const vrfont::Reader r(f);
         int x = 4;
-        for (int c = f[5]; c <= f[6]; ++c) {
-            const int advance = f[7 + c - f[5]] + 1;
+        for (int c = r.first(); c <= r.last(); ++c) {
+            const int advance = r.widths()[c - r.first()] + 1;
             if (x + advance > kSheetWidth - 4) {
                 x = 4;
-                y += f[3] + 2;
+                y += r.height() + 2;
             }
             VR_Point at = {uint16_t(x), uint16_t(y)};
             ASSERT_EQ(VR_DrawSymbol(&at, uint8_t(c)), VR_OK);
             // A grey tick under each cell shows where zero-width glyphs sit.
-            VR_Point tick = {uint16_t(x), uint16_t(y + f[3])};
+            VR_Point tick = {uint16_t(x), uint16_t(y + r.height())};
             VR_SetPixel(tick, rgb(90, 90, 90));
             x += advance;
         }
-        y += f[3] + 8;
+        y += r.height() + 8;
     }
     // Images on mid grey, so that key-coloured pixels (left undrawn) show.
     VR_Point origin = {0, uint16_t(y)};

@@ -1,32 +1,20 @@
 // Circle (code 2): a one-pixel outline by Bresenham's midpoint method,
 // clipped to the active window. It always requests a full refresh.
-#include <algorithm>
-
 #include "render.h"
 
 namespace vr {
 namespace {
 
 // Sets the points that pass the point-in-window test, keeping the last
-// status. The window is held as offsets and extents, so the test is one
-// unsigned comparison per axis; the extents end at 65535, so points beyond
-// either end of the coordinate space are skipped, never wrapped onto the
-// opposite edge.
+// status. Points beyond either end of the coordinate space are skipped,
+// never wrapped onto the opposite edge.
 struct Plotter {
-    uint32_t left, top, width, height;
+    ClipRect window;
     VR_Colour colour;
     VR_Status last;
 
-    Plotter(const VR_Window &w, VR_Colour c)
-        : left(w.x),
-          top(w.y),
-          width(std::min<uint32_t>(uint32_t(w.x) + w.width, 0x10000) - w.x),
-          height(std::min<uint32_t>(uint32_t(w.y) + w.height, 0x10000) - w.y),
-          colour(c),
-          last(VR_OK) {}
-
     void operator()(int32_t x, int32_t y) {
-        if (uint32_t(x) - left >= width || uint32_t(y) - top >= height) return;
+        if (!window.contains(uint32_t(x), uint32_t(y))) return;
         last = putPixel(uint16_t(x), uint16_t(y), colour);
     }
 };
@@ -38,7 +26,7 @@ VR_Status drawCircle(const VR_Point *pos, const VR_Window *win, const void *para
     if (!pos || !win || !r || r->radius == 0) return VR_ERR_PARAM;
 
     const int32_t cx = pos->x, cy = pos->y, radius = r->radius;
-    Plotter plot(*win, r->colour);
+    Plotter plot{clipOf(*win), r->colour, VR_OK};
 
     plot(cx, cy + radius);
     plot(cx, cy - radius);

@@ -1,10 +1,10 @@
 // The font registry (ten application-owned fonts under ids 1..10), the
 // current font chosen by VR_SetFont, and the lookups that text drawing
-// and measuring make in it. The byte layout of a font is documented in
-// glyph_decode.h.
+// and measuring make in it. The byte layout of a font is font_format.h's.
 #include "font.h"
 
 #include "colour.h"
+#include "font_format.h"
 #include "state.h"
 
 namespace vr {
@@ -87,27 +87,27 @@ VR_API VR_Status VR_SetFont(uint16_t fontId, uint16_t colourTableId) {
     const VR_Font *font = vr::findFont(fontId);
     if (!font) return VR_ERR_FONT;
 
-    // The header is decoded once here so that drawing reads the fields
-    // directly; the data itself stays the application's.
+    // The header is checked and decoded once here, so that drawing reads
+    // the fields directly and no table read can leave the font's data; the
+    // data itself stays the application's. A header that cannot be true is
+    // refused and the current font kept.
+    if (vrfont::checkHeader(font) != vrfont::HeaderFault::None) return VR_ERR_FORMAT;
+    const vrfont::Reader r(font);
     vr::CurrentFont f{};
     f.fontId = fontId;
     f.colourTableId = colourTableId;
     f.font = font;
-    f.height = font[3];
-    f.flags = font[4];
-    f.first = font[5];
-    f.last = font[6];
-    f.widths = font + 7;
-    const uint32_t n = uint32_t(f.last) - f.first + 1;
-    if (f.flags & 0x80) {
-        f.unit = font[7 + n];
-        f.runs = font + 8 + n;
-        f.sizes = font + 11 + n;
-        f.glyphs = font + 11 + 2 * n;
-    } else {
-        f.glyphs = font + 7 + n;
+    f.height = r.height();
+    f.runLength = r.runLength();
+    f.first = r.first();
+    f.last = r.last();
+    f.widths = r.widths();
+    if (r.runLength()) {
+        f.unit = r.unit();
+        f.runs = r.runs();
+        f.sizes = r.sizes();
     }
-    f.colourCount = table->count;
+    f.glyphs = r.glyphs();
     f.colours = table->colours;
     g_state.current = f;
     return VR_OK;

@@ -12,10 +12,6 @@
 namespace vr {
 namespace {
 
-// Coordinates are 16 bits wide: a pixel at 65536 or beyond cannot be
-// addressed and is treated as lying outside the window.
-constexpr uint32_t kCoordLimit = 0x10000;
-
 // Colours are handled as their 32-bit words (reserved byte lowest, then
 // red, green, blue), so blending and the key test work on whole words.
 static_assert(std::endian::native == std::endian::little);
@@ -48,7 +44,12 @@ template <int Bpp, bool ReadFirst>
 class Placer {
   public:
     Placer(const VR_Point &pos, const VR_Window &win, const VR_GIMPBitmap &img, Key key)
-        : px_(pos.x), py_(pos.y), w_(img.width), h_(img.height), win_(win), key_(key) {
+        : px_(pos.x),
+          w_(img.width),
+          py_(pos.y),
+          image_(intersect(rectAt(pos.x, pos.y, img.width, img.height), kCoordSpace)),
+          visible_(intersect(image_, clipOf(win))),
+          key_(key) {
         startRow();
     }
 
@@ -73,17 +74,18 @@ class Placer {
     VR_Status status() const { return last_; }
 
   private:
+    // The image's rows and columns that can be addressed, and those inside
+    // the window, as column ranges of the current row.
     void startRow() {
         rowDone_ = false;
         const uint32_t y = py_ + row_;
         lo_ = hi_ = 0;
         readEnd_ = 0;
-        if (row_ >= h_ || y >= kCoordLimit) return;
-        if (ReadFirst) readEnd_ = std::min(w_, kCoordLimit - px_);
-        if (y < win_.y || y >= uint32_t(win_.y) + win_.height) return;
-        const uint32_t end = std::min({uint32_t(win_.x) + win_.width, px_ + w_, kCoordLimit});
-        hi_ = end > px_ ? end - px_ : 0;
-        lo_ = std::min(win_.x > px_ ? win_.x - px_ : 0u, hi_);
+        if (y >= image_.bottom) return;  // below the image or the coordinate space
+        if (ReadFirst) readEnd_ = image_.right - px_;
+        if (y < visible_.top || y >= visible_.bottom) return;
+        lo_ = visible_.left - px_;
+        hi_ = visible_.right - px_;
     }
 
     VR_Point at(uint32_t col) const { return VR_Point{uint16_t(px_ + col), uint16_t(py_ + row_)}; }
@@ -142,8 +144,9 @@ class Placer {
 
     void endRow() { rowDone_ = true; }
 
-    const uint32_t px_, py_, w_, h_;
-    const VR_Window &win_;
+    const uint32_t px_, w_, py_;
+    const ClipRect image_;    // the image cut to the coordinate space
+    const ClipRect visible_;  // the image's pixels inside the window
     const Key key_;
     uint32_t row_ = 0, col_ = 0;
     uint32_t lo_ = 0, hi_ = 0;  // columns of this row inside the window

@@ -8,8 +8,7 @@
 namespace vr {
 namespace {
 
-constexpr int kPatternCount = 6;
-constexpr int kFrameOnly = 5;  // the interior is left untouched
+constexpr int kPatternCount = VR_FILL_FRAME_ONLY + 1;
 
 // Rows top to bottom; in each row bit 3 is column 0 and bit 0 column 3.
 constexpr uint8_t kPatterns[kPatternCount][4] = {
@@ -20,9 +19,6 @@ constexpr uint8_t kPatterns[kPatternCount][4] = {
     {0b1100, 0b1001, 0b0011, 0b0110},  // two-pixel diagonal stripes
     {0b0000, 0b0000, 0b0000, 0b0000},  // frame only
 };
-
-// One past the last coordinate: nothing is drawn beyond it, nothing wraps.
-constexpr uint32_t kCoordLimit = 0x10000;
 
 inline void run(uint32_t from, uint32_t to, uint32_t y, VR_Colour c) {
     for (uint32_t x = from; x < to; ++x) putPixel(uint16_t(x), uint16_t(y), c);
@@ -36,31 +32,31 @@ VR_Status drawRect(const VR_Point *pos, const VR_Window *win, const void *params
     if (r->fillPattern < 0 || r->fillPattern >= kPatternCount) return VR_ERR_PATTERN;
 
     const uint32_t px = pos->x, py = pos->y;
-    const uint32_t winRight = uint32_t(win->x) + win->width;
-    const uint32_t winBottom = uint32_t(win->y) + win->height;
-    if (px >= winRight || py >= winBottom) return VR_ERR_RANGE;
+    const ClipRect window = clipOf(*win);
+    if (window.startsBeyond(px, py)) return VR_ERR_RANGE;
 
     // The rectangle's far edges in 32 bits: one reaching past 65535 is cut
     // there rather than wrapped to the display's opposite side.
-    const uint32_t xEnd = px + r->width, yEnd = py + r->height, b = r->borderWidth;
+    const ClipRect shape = rectAt(px, py, r->width, r->height);
+    const uint32_t xEnd = shape.right, yEnd = shape.bottom, b = r->borderWidth;
 
     // Rows and columns that pass the point-in-window test, computed once;
     // the pixels and their order are those of testing each one.
-    const uint32_t left = std::max<uint32_t>(px, win->x), right = std::min({xEnd, winRight, kCoordLimit});
-    const uint32_t top = std::max<uint32_t>(py, win->y), bottom = std::min({yEnd, winBottom, kCoordLimit});
+    const ClipRect area = intersect(shape, window);
+    const uint32_t left = area.left, right = area.right, top = area.top, bottom = area.bottom;
 
     if (r->width > 2 * b && r->height > 2 * b) {
         const int pattern = r->fillPattern;
         // Interior columns [inLeft, inRight) inside the clipped range.
-        const uint32_t inLeft = std::clamp(px + b, left, std::max(left, right));
-        const uint32_t inRight = std::clamp(xEnd - b, inLeft, std::max(inLeft, right));
+        const uint32_t inLeft = std::clamp(px + b, left, right);
+        const uint32_t inRight = std::clamp(xEnd - b, inLeft, right);
         for (uint32_t y = top; y < bottom; ++y) {
             if (y < py + b || y >= yEnd - b) {
                 run(left, right, y, r->borderColour);
                 continue;
             }
             run(left, inLeft, y, r->borderColour);
-            if (pattern != kFrameOnly) {
+            if (pattern != VR_FILL_FRAME_ONLY) {
                 // The pattern is anchored at the interior's top-left corner.
                 const uint8_t bits = kPatterns[pattern][(y - py - b) & 3];
                 VR_Colour colours[4];

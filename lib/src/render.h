@@ -1,8 +1,10 @@
-// Internals shared by the renderer's primitives: the point-in-window test,
-// the one-call-per-pixel path to the driver, and the handler of each
+// Internals shared by the renderer's primitives: clipping (the coordinate
+// limit and the point-in-window test as rectangles), the one-call-per-pixel
+// path to the driver, and the handler of each
 // graphic-function code.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "DDrv.h"
@@ -10,10 +12,44 @@
 
 namespace vr {
 
-// The point-in-window test; sums in 32 bits so a window reaching 65535
-// does not wrap.
-inline bool inWindow(const VR_Window &w, uint32_t x, uint32_t y) {
-    return x >= w.x && y >= w.y && x < uint32_t(w.x) + w.width && y < uint32_t(w.y) + w.height;
+// Coordinates are 16 bits wide: one past the last addressable column and
+// row. Nothing is drawn at or beyond it, so nothing wraps round to 0.
+constexpr uint32_t kCoordLimit = 0x10000;
+
+// A half-open rectangle [left, right) x [top, bottom) in 32 bits, so that
+// an edge at or beyond kCoordLimit is representable. Every clipped
+// primitive derives its bounds from these.
+struct ClipRect {
+    uint32_t left, top, right, bottom;
+
+    // One unsigned comparison per axis: a point left of or above the
+    // rectangle (a coordinate that fell below 0) wraps to a large value.
+    bool contains(uint32_t x, uint32_t y) const { return x - left < right - left && y - top < bottom - top; }
+    // The refusal test of the primitives that take a start position: right
+    // of or below the rectangle (left of or above it is accepted).
+    bool startsBeyond(uint32_t x, uint32_t y) const { return x >= right || y >= bottom; }
+};
+
+// The rectangle of width x height at (x, y); its far edges never wrap.
+inline ClipRect rectAt(uint32_t x, uint32_t y, uint32_t width, uint32_t height) {
+    return ClipRect{x, y, x + width, y + height};
+}
+
+// The common part of two rectangles; an empty result has right == left or
+// bottom == top, never right < left, so loops over it simply do not run.
+inline ClipRect intersect(const ClipRect &a, const ClipRect &b) {
+    const uint32_t left = std::max(a.left, b.left), top = std::max(a.top, b.top);
+    return ClipRect{left, top, std::max(left, std::min(a.right, b.right)),
+                    std::max(top, std::min(a.bottom, b.bottom))};
+}
+
+// Every addressable pixel.
+constexpr ClipRect kCoordSpace{0, 0, kCoordLimit, kCoordLimit};
+
+// The pixels that pass the point-in-window test: the active window, its
+// sums formed in 32 bits, cut at the coordinate limit.
+inline ClipRect clipOf(const VR_Window &w) {
+    return intersect(rectAt(w.x, w.y, w.width, w.height), kCoordSpace);
 }
 
 // One driver call per pixel, by design.

@@ -18,7 +18,7 @@ struct CurrentFont {
     uint16_t colourTableId;
     const uint8_t *font;
     uint8_t height;
-    uint8_t flags;
+    bool runLength;  // flags bit 7: run-length glyphs, else plain
     uint8_t first;
     uint8_t last;
     const uint8_t *widths;  // width table, one byte per character
@@ -26,7 +26,6 @@ struct CurrentFont {
     const uint8_t *runs;    // run-length only: run lengths of codes 1..3
     const uint8_t *sizes;   // run-length only: glyph sizes in units
     const uint8_t *glyphs;  // glyph data
-    uint16_t colourCount;   // kept, never used
     const VR_Colour *colours;
 };
 

@@ -26,29 +26,33 @@ VR_Colour colourOf(uint32_t word) {
 // Draws the cells of an already measured text, left to right from (x, y0).
 // Per glyph: one table sum for its start (glyph_decode.h), then one
 // DDrv_SetPixel per pixel of its width x height bits and of its spacing
-// column. Returns where the text ends (at its terminating zero).
-const unsigned char *drawCells(const CurrentFont &f, uint16_t x, uint16_t y0, const unsigned char *text) {
+// column. The cell is not clipped to the window, but a pixel beyond the
+// coordinate space is dropped rather than wrapped onto the display's
+// opposite edge. Returns where the text ends (at its terminating zero).
+const unsigned char *drawCells(const CurrentFont &f, uint32_t x, uint32_t y0, const unsigned char *text) {
     uint32_t paper, ink;  // colour words, selected without a branch per pixel
     std::memcpy(&paper, &f.colours[0], sizeof paper);
     std::memcpy(&ink, &f.colours[1], sizeof ink);
     const uint32_t inkXorPaper = ink ^ paper;
     const uint32_t height = f.height;
-    const bool runLength = (f.flags & 0x80) != 0;
+    const ClipRect clip = kCoordSpace;
     for (; *text; ++text) {
         const uint32_t idx = uint32_t(*text) - f.first;
         const uint32_t width = f.widths[idx];
-        const uint16_t x0 = x;
-        auto put = [x0, y0, paper, inkXorPaper](uint32_t col, uint32_t row, bool isInk) {
+        const uint32_t x0 = x;
+        auto put = [x0, y0, paper, inkXorPaper, clip](uint32_t col, uint32_t row, bool isInk) {
+            if (!clip.contains(x0 + col, y0 + row)) return;
             putPixel(uint16_t(x0 + col), uint16_t(y0 + row),
                      colourOf(paper ^ (inkXorPaper & -uint32_t(isInk))));
         };
-        if (runLength)
+        if (f.runLength)
             decodeRunLength(f.glyphs + tableSumBefore(f.sizes, idx) * f.unit, f.runs, width, height, put);
         else
             decodePlain(f.glyphs, tableSumBefore(f.widths, idx) * height, width, height, put);
-        x = uint16_t(x + width);
-        for (uint32_t row = 0; row < height; ++row) putPixel(x, uint16_t(y0 + row), colourOf(paper));
-        x = uint16_t(x + 1);
+        x += width;
+        for (uint32_t row = 0; row < height; ++row)
+            if (clip.contains(x, y0 + row)) putPixel(uint16_t(x), uint16_t(y0 + row), colourOf(paper));
+        x += 1;
     }
     return text;
 }
@@ -59,10 +63,9 @@ VR_Status drawString(const VR_Point *pos, const VR_Window *win, void *params) {
     if (!pos || !win || !params) return VR_ERR_PARAM;
     auto *sp = static_cast<VR_StringParams *>(params);
     // The only test against the window: a start left of or above it is
-    // accepted, and the cell is not clipped (the driver refuses what lies
-    // off the display).
-    if (pos->x >= uint32_t(win->x) + win->width || pos->y >= uint32_t(win->y) + win->height)
-        return VR_ERR_RANGE;
+    // accepted, and the cell is not clipped to it (the driver refuses what
+    // lies off the display).
+    if (clipOf(*win).startsBeyond(pos->x, pos->y)) return VR_ERR_RANGE;
     // Measuring first means a character outside the font fails the call
     // before any pixel is written.
     VR_Size cell;
@@ -90,7 +93,8 @@ VR_Status drawStringSized(const VR_Point *pos, const VR_Window *win, const void 
     if (!pos || !win || !params) return VR_ERR_PARAM;
     const auto *sp = static_cast<const VR_StringSizedParams *>(params);
     const uint32_t maxWidth = sp->maxWidth;
-    if (pos->x + maxWidth >= uint32_t(win->x) + win->width) return VR_ERR_PARAM;
+    // Against the window's own right edge, not cut at the coordinate limit.
+    if (pos->x + maxWidth >= rectAt(win->x, win->y, win->width, win->height).right) return VR_ERR_PARAM;
 
     VR_Size textSize;
     if (VR_Status s = measureText(sp->text, &textSize); s != VR_OK) return s;

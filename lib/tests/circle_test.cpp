@@ -4,6 +4,7 @@
 #include <set>
 #include <vector>
 
+#include "active_window.h"
 #include "lib_fixture.h"
 #include "pixel_calls.h"
 
@@ -18,12 +19,6 @@ class CircleTest : public LibTest {
         VR_Point c{cx, cy};
         VR_CircleParams p{r, kInk};
         return VR_DrawCircle(&c, &p);
-    }
-    void setWindow(uint16_t x, uint16_t y, uint16_t w, uint16_t h) {
-        VR_Point p{x, y};
-        VR_Size s{w, h};
-        ASSERT_EQ(VR_SetActiveWindow(&p, &s), VR_OK);
-        fake::clearCalls();
     }
 };
 
@@ -107,7 +102,7 @@ TEST_F(CircleTest, NearTheTopLeftCornerOnlyPointsOnTheDisplayAreSet) {
 }
 
 TEST_F(CircleTest, PointsOutsideTheActiveWindowAreSkipped) {
-    setWindow(10, 10, 5, 5);
+    vrtest::setWindow(10, 10, 5, 5);
     EXPECT_EQ(circle(12, 12, 3), VR_OK);
     EXPECT_EQ(fake::ascii(9, 9, 7, 7, kLegend),
               ".......\n"
@@ -122,12 +117,12 @@ TEST_F(CircleTest, PointsOutsideTheActiveWindowAreSkipped) {
 
 TEST_F(CircleTest, NothingWrapsAroundTheCoordinateSpace) {
     // A window reaching past 65535: points beyond it must not land at x = 0, 1.
-    setWindow(60000, 0, 65535, 100);
+    vrtest::setWindow(60000, 0, 65535, 100);
     EXPECT_EQ(circle(65533, 40, 3), VR_ERR_DRIVER);  // the display refuses them all
     EXPECT_FALSE(pixelCalls().empty());
     for (const XY &p : pixelCalls()) EXPECT_GE(p.first, 65530);
     // Far from the origin every point of the outline is set, the top one too.
-    setWindow(0, 0, 65535, 65535);
+    vrtest::setWindow(0, 0, 65535, 65535);
     circle(40000, 40000, 2);
     const std::set<XY> expected{{40000, 40002}, {40000, 39998}, {40002, 40000}, {39998, 40000},
                                 {40001, 40002}, {39999, 40002}, {40001, 39998}, {39999, 39998},
@@ -139,7 +134,7 @@ TEST_F(CircleTest, NothingWrapsAroundTheCoordinateSpace) {
 
 TEST_F(CircleTest, ReturnsTheStatusOfTheLastPixelSet) {
     // Only (100, 239) lies on the 320 x 240 display; the last point does not.
-    setWindow(0, 0, 400, 400);
+    vrtest::setWindow(0, 0, 400, 400);
     EXPECT_EQ(circle(100, 240, 1), VR_ERR_DRIVER);
     EXPECT_EQ(fake::ascii(99, 238, 3, 3, kLegend), "...\n.o.\n...\n");
     // Here (320, 100) is refused but the last point, (318, 100), is set.
@@ -149,7 +144,7 @@ TEST_F(CircleTest, ReturnsTheStatusOfTheLastPixelSet) {
 }
 
 TEST_F(CircleTest, WithNoPixelInsideTheWindowTheStatusIs0) {
-    setWindow(200, 200, 10, 10);
+    vrtest::setWindow(200, 200, 10, 10);
     EXPECT_EQ(circle(20, 20, 5), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::SetPixel), 0u);
 }

@@ -3,6 +3,7 @@
 // automatic mode.
 #include <vector>
 
+#include "active_window.h"
 #include "lib_fixture.h"
 #include "pixel_calls.h"
 
@@ -16,16 +17,10 @@ class ClearTest : public LibTest {
         LibTest::SetUp();
         ASSERT_EQ(VR_SetBkColor(kBack), VR_OK);
     }
-    void setWindow(uint16_t x, uint16_t y, uint16_t w, uint16_t h) {
-        VR_Point p{x, y};
-        VR_Size s{w, h};
-        ASSERT_EQ(VR_SetActiveWindow(&p, &s), VR_OK);
-        fake::clearCalls();
-    }
 };
 
 TEST_F(ClearTest, FillsExactlyTheActiveWindowRowByRow) {
-    setWindow(2, 1, 3, 2);
+    vrtest::setWindow(2, 1, 3, 2);
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
     EXPECT_EQ(fake::ascii(0, 0, 7, 4, {{word(kBack), 'x'}}),
               ".......\n"
@@ -47,7 +42,7 @@ TEST_F(ClearTest, WholeDisplayByDefault) {
 }
 
 TEST_F(ClearTest, AutomaticModeRefreshesTheWholeDisplayOnceAfterSuccess) {
-    setWindow(0, 0, 2, 2);
+    vrtest::setWindow(0, 0, 2, 2);
     fake::forceStatus(fake::Fn::Refresh, 302);  // not the clear's status
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
     EXPECT_EQ(callKinds(),
@@ -57,7 +52,7 @@ TEST_F(ClearTest, AutomaticModeRefreshesTheWholeDisplayOnceAfterSuccess) {
 }
 
 TEST_F(ClearTest, ManualModeRequestsNoRefresh) {
-    setWindow(0, 0, 2, 2);
+    vrtest::setWindow(0, 0, 2, 2);
     ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::Refresh), 0u);
@@ -66,7 +61,7 @@ TEST_F(ClearTest, ManualModeRequestsNoRefresh) {
 
 TEST_F(ClearTest, StopsAtTheFirstRefusedPixelAndReturnsItsStatus) {
     // The window runs past the display's right edge at (320, 0).
-    setWindow(318, 0, 4, 2);
+    vrtest::setWindow(318, 0, 4, 2);
     EXPECT_EQ(VR_ClearScreen(), VR_ERR_DRIVER);
     EXPECT_EQ(pixelCalls(), (std::vector<XY>{{318, 0}, {319, 0}, {320, 0}}));
     EXPECT_FALSE(fake::written(318, 1));
@@ -79,9 +74,9 @@ TEST_F(ClearTest, StopsAtTheFirstRefusedPixelAndReturnsItsStatus) {
 }
 
 TEST_F(ClearTest, EmptyWindowSetsNoPixelAndSucceeds) {
-    setWindow(10, 10, 0, 5);
+    vrtest::setWindow(10, 10, 0, 5);
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
-    setWindow(10, 10, 5, 0);
+    vrtest::setWindow(10, 10, 5, 0);
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::SetPixel), 0u);
     EXPECT_EQ(fake::count(fake::Fn::Refresh), 1u);  // automatic mode, success

@@ -1,4 +1,7 @@
 // The font registry, font selection and the lookups seen through measuring.
+#include <vector>
+
+#include "font_format.h"
 #include "lib_fixture.h"
 
 namespace {
@@ -104,6 +107,73 @@ TEST_F(FontTest, CurrentFontOutlivesUnregisteringAndReinitialising) {
               ".-.\n"
               ".-.\n"
               "...\n");
+}
+
+// Headers that cannot be true, each a small edit of a valid font. They are
+// refused when selected, before any table is read, and the font in use
+// stays current. The first is the font that used to crash VR_SetFont: its
+// character count wrapped to about 4 G and the tables were looked for there.
+struct Lie {
+    const char *what;
+    std::vector<uint8_t> font;
+    vrfont::HeaderFault fault;
+};
+using F = vrfont::HeaderFault;
+const Lie kLies[] = {
+    {"run-length, last below first",
+     {0, 15, 0, 7, 0x81, 'x', 'w', 4, 1, 2, 5, 11, 2, 0xDB, 0x00},
+     F::LastBelowFirst},
+    {"plain, last below first", {0, 9, 0, 3, 0x01, 'b', 'a', 2, 0x15}, F::LastBelowFirst},
+    {"length inside the header", {0, 6, 0, 3, 0x01, 'a', 'a', 2, 0x15}, F::ShorterThanHeader},
+    {"plain, widths beyond the length", {0, 9, 0, 3, 0x01, 'a', 'a', 9, 0x15}, F::GlyphsPastLength},
+    {"plain, height beyond the length", {0, 9, 0, 200, 0x01, 'a', 'a', 2, 0x15}, F::GlyphsPastLength},
+    {"plain, all 256 widths claimed by 9 bytes", {0, 9, 0, 3, 0x01, 0, 255, 2, 0x15}, F::TablesPastLength},
+    {"run-length, tables beyond the length",
+     {0, 12, 0, 4, 0x81, 'x', 'y', 1, 1, 1, 2, 5, 11},
+     F::TablesPastLength},
+    {"run-length, run of 0", {0, 14, 0, 4, 0x81, 'x', 'x', 1, 1, 2, 0, 11, 1, 0x2D}, F::ZeroRun},
+    {"run-length, sizes beyond the length",
+     {0, 14, 0, 4, 0x81, 'x', 'x', 1, 1, 2, 5, 11, 9, 0x2D},
+     F::GlyphsPastLength},
+    {"run-length, unit 200", {0, 14, 0, 4, 0x81, 'x', 'x', 1, 200, 2, 5, 11, 1, 0x2D}, F::GlyphsPastLength},
+    {"run-length, inked glyph of size 0",
+     {0, 14, 0, 4, 0x81, 'x', 'x', 1, 1, 2, 5, 11, 0, 0x2D},
+     F::GlyphWithoutData},
+    {"run-length, unit 0", {0, 14, 0, 4, 0x81, 'x', 'x', 1, 0, 2, 5, 11, 1, 0x2D}, F::GlyphWithoutData},
+    // 28 pixels need at least 3 tokens of at most 11: 9 bits, 2 bytes.
+    {"run-length, one byte for 28 pixels",
+     {0, 15, 0, 7, 0x81, 'x', 'x', 4, 1, 2, 5, 11, 1, 0xDB, 0x00},
+     F::GlyphWithoutData},
+};
+
+TEST_F(FontTest, HeadersThatCannotBeTrueAreRefusedWhenSelected) {
+    ASSERT_EQ(vrfont::checkHeader(kFive, sizeof kFive), F::None);
+    ASSERT_EQ(vrfont::checkHeader(kSeven, sizeof kSeven), F::None);
+    ASSERT_EQ(VR_RegisterColourTable(&kTable), 1);
+    ASSERT_EQ(VR_RegisterFont(kSeven), 1);
+    ASSERT_EQ(VR_SetFont(1, 1), VR_OK);
+    for (const Lie &lie : kLies) {
+        SCOPED_TRACE(lie.what);
+        EXPECT_EQ(vrfont::checkHeader(lie.font.data(), lie.font.size()), lie.fault)
+            << vrfont::describe(vrfont::checkHeader(lie.font.data(), lie.font.size()));
+        const uint16_t id = VR_RegisterFont(lie.font.data());  // registration takes any pointer
+        ASSERT_EQ(id, 2);
+        EXPECT_EQ(VR_SetFont(id, 9), VR_ERR_COLOUR_TABLE);  // the table is still looked up first
+        EXPECT_EQ(VR_SetFont(id, 1), VR_ERR_FORMAT);
+        uint16_t font = 0, table = 0;
+        ASSERT_EQ(VR_GetFont(&font, &table), VR_OK);
+        EXPECT_EQ(font, 1);
+        EXPECT_EQ(measure("xx").width, 10);  // the height-7 font is still in use
+        EXPECT_EQ(measure("xx").height, 7);
+        ASSERT_EQ(VR_UnregisterFont(id), VR_OK);
+    }
+}
+
+TEST_F(FontTest, TheLengthFieldMustNotClaimMoreThanTheData) {
+    // A checker that knows the data's size (a tool, a fuzzer) also holds
+    // the length field to it and reads nothing beyond.
+    EXPECT_EQ(vrfont::checkHeader(kFive, sizeof kFive - 1), F::LongerThanData);
+    EXPECT_EQ(vrfont::checkHeader(kFive, 6), F::ShorterThanHeader);
 }
 
 }  // namespace

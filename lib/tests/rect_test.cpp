@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "active_window.h"
 #include "lib_fixture.h"
 #include "pixel_calls.h"
 
@@ -26,12 +27,6 @@ class RectTest : public LibTest {
     VR_Status draw(uint16_t x, uint16_t y, const VR_RectParams &r) {
         VR_Point p{x, y};
         return VR_DrawRect(&p, &r);
-    }
-    void setWindow(uint16_t x, uint16_t y, uint16_t w, uint16_t h) {
-        VR_Point p{x, y};
-        VR_Size s{w, h};
-        ASSERT_EQ(VR_SetActiveWindow(&p, &s), VR_OK);
-        fake::clearCalls();
     }
 };
 
@@ -186,7 +181,7 @@ TEST_F(RectTest, ZeroSizeDrawsNothing) {
 // --------------------------------------------------------------- clipping
 
 TEST_F(RectTest, ClippedAtLeftAndTopKeepsThePatternAnchor) {
-    setWindow(3, 2, 20, 20);
+    vrtest::setWindow(3, 2, 20, 20);
     // The rectangle starts left of and above the window: accepted.
     EXPECT_EQ(draw(1, 0, rect(8, 7, 1, 2)), VR_OK);
     EXPECT_EQ(fake::ascii(0, 0, 10, 8, kLegend),
@@ -202,7 +197,7 @@ TEST_F(RectTest, ClippedAtLeftAndTopKeepsThePatternAnchor) {
 }
 
 TEST_F(RectTest, ClippedAtRightAndBottom) {
-    setWindow(0, 0, 6, 4);
+    vrtest::setWindow(0, 0, 6, 4);
     EXPECT_EQ(draw(2, 1, rect(8, 7, 1, 0)), VR_OK);
     EXPECT_EQ(fake::ascii(0, 0, 10, 8, kLegend),
               "..........\n"
@@ -217,19 +212,19 @@ TEST_F(RectTest, ClippedAtRightAndBottom) {
 }
 
 TEST_F(RectTest, BorderOnlyRectangleIsClippedToo) {
-    setWindow(2, 2, 2, 2);
+    vrtest::setWindow(2, 2, 2, 2);
     EXPECT_EQ(draw(0, 0, rect(5, 5, 3, 0)), VR_OK);
     EXPECT_EQ(pixelCalls(), rowMajor(2, 2, 2, 2));
 }
 
 TEST_F(RectTest, RectangleWhollyLeftOfTheWindowDrawsNothingAndSucceeds) {
-    setWindow(50, 50, 10, 10);
+    vrtest::setWindow(50, 50, 10, 10);
     EXPECT_EQ(draw(10, 55, rect(40, 3, 1, 0)), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::SetPixel), 0u);
 }
 
 TEST_F(RectTest, StartRightOfOrBelowTheWindowIsRefusedWith6) {
-    setWindow(10, 20, 30, 40);
+    vrtest::setWindow(10, 20, 30, 40);
     EXPECT_EQ(draw(40, 20, rect(4, 4, 1, 0)), VR_ERR_RANGE);
     EXPECT_EQ(draw(10, 60, rect(4, 4, 1, 0)), VR_ERR_RANGE);
     EXPECT_EQ(draw(39, 59, rect(4, 4, 1, 0)), VR_OK);  // the last pixel inside
@@ -237,7 +232,7 @@ TEST_F(RectTest, StartRightOfOrBelowTheWindowIsRefusedWith6) {
 }
 
 TEST_F(RectTest, RectanglePastTheLastCoordinateIsCutThereNotWrapped) {
-    setWindow(65520, 0, 65535, 10);
+    vrtest::setWindow(65520, 0, 65535, 10);
     EXPECT_EQ(draw(65530, 0, rect(20, 1, 0, 0)), VR_OK);
     EXPECT_EQ(pixelCalls(), rowMajor(65530, 0, 6, 1));
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "active_window.h"
+#include "font_format.h"
 #include "lib_fixture.h"
 
 namespace {
@@ -26,7 +28,7 @@ std::string art(int x, int y, int w, int h) {
 const VR_Font kPlain15[] = {0, 9, 0, 3, 0x01, 'a', 'a', 2, 0x15};
 // Run-length, height 4, runs 2 5 11, 'x' of width 1: 0x2D is the tokens
 // (run code 1, ink) (run code 1, ink).
-const VR_Font kRun2D[] = {0, 13, 0, 4, 0x81, 'x', 'x', 1, 1, 2, 5, 11, 1, 0x2D};
+const VR_Font kRun2D[] = {0, 14, 0, 4, 0x81, 'x', 'x', 1, 1, 2, 5, 11, 1, 0x2D};
 // Plain, height 3: 'a' as above, 'b' of width 0, 'c' of width 3 with
 // columns 111 000 110 starting at stream bit 6, across the byte boundary.
 //   bits 0-7: 1 0 1 0 1 0 | 1 1  = 0xD5      bits 8-14: 1 0 0 0 1 1 0 = 0x31
@@ -58,6 +60,7 @@ std::vector<uint8_t> fiveWideFont() {
     f.resize(f.size() + (bits.size() + 7) / 8);
     const size_t glyphs = f.size() - (bits.size() + 7) / 8;
     for (size_t b = 0; b < bits.size(); ++b) f[glyphs + b / 8] |= uint8_t(bits[b] << (b % 8));
+    vrfont::putLength(f.data(), f.size());
     return f;
 }
 
@@ -182,6 +185,40 @@ TEST_F(TextTest, OnlyTheStartIsTestedAgainstTheWindow) {
     // A start left of and above the window is accepted.
     EXPECT_EQ(draw(0, 0, "b"), VR_OK);
     EXPECT_TRUE(fake::written(0, 0));
+}
+
+// A cell reaching past 65535 is cut there: the rest used to wrap round and
+// land on the panel's left or top edge.
+TEST_F(TextTest, ACellPast65535IsCutThereInsteadOfWrappingOntoThePanel) {
+    use(kPlainAbc);
+    struct Case {
+        const char *what;
+        uint16_t winX, winY, winW, winH;  // each window reaches 65535
+        uint16_t x, y;
+        const char *text;  // "" draws 'c' as a symbol
+        size_t pixels;     // those that fit below 65536
+    };
+    const Case cases[] = {
+        {"string at x 65530", 65000, 0, 536, 240, 65530, 10, "acacacac", 6 * 3},
+        {"symbol at x 65534", 65000, 0, 536, 240, 65534, 10, "", 2 * 3},
+        {"string at y 65534", 0, 65000, 320, 536, 10, 65534, "ac", 7 * 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        fake::reset(320, 240);
+        vrtest::setWindow(c.winX, c.winY, c.winW, c.winH);
+        const VR_Point at{c.x, c.y};
+        ASSERT_EQ(*c.text ? draw(c.x, c.y, c.text) : VR_DrawSymbol(&at, 'c'), VR_OK);
+        const auto set = fake::callsOf(fake::Fn::SetPixel);
+        EXPECT_EQ(set.size(), c.pixels);
+        size_t wrapped = 0;  // calls before the start position
+        for (const fake::Call &p : set) wrapped += p.point.x < c.x || p.point.y < c.y;
+        EXPECT_EQ(wrapped, 0u);
+        int panelPixels = 0;
+        for (uint16_t y = 0; y < 240; ++y)
+            for (uint16_t x = 0; x < 320; ++x) panelPixels += fake::written(x, y);
+        EXPECT_EQ(panelPixels, 0);
+    }
 }
 
 TEST_F(TextTest, AutomaticModeRefreshesTheTextCellAndReturnsItsStatus) {

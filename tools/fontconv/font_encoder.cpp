@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "font_format.h"
+
 namespace fontconv {
 
 namespace {
@@ -92,19 +94,27 @@ void checkShape(const GlyphSet &set) {
     }
 }
 
+// Flags as the converter writes them; bit 0 is not interpreted by the
+// library and set for compatibility with the fonts already in use.
+constexpr uint8_t kPlainFlags = 0x01;
+constexpr uint8_t kRunLengthFlags = vrfont::kRunLengthFlag | kPlainFlags;
+
 std::vector<uint8_t> header(const GlyphSet &set, uint8_t flags) {
-    std::vector<uint8_t> out = {0, 0, 0, static_cast<uint8_t>(set.height), flags, set.first, set.last};
+    std::vector<uint8_t> out(vrfont::kHeaderSize, 0);
+    out[vrfont::kHeightAt] = static_cast<uint8_t>(set.height);
+    out[vrfont::kFlagsAt] = flags;
+    out[vrfont::kFirstAt] = set.first;
+    out[vrfont::kLastAt] = set.last;
     for (const Glyph &g : set.glyphs) out.push_back(static_cast<uint8_t>(g.width));
     return out;
 }
 
 void finishLength(std::vector<uint8_t> &font) {
-    if (font.size() > 0xFFFF) {
+    if (font.size() > vrfont::kMaxLength) {
         throw EncodeError("font data of " + std::to_string(font.size()) +
                           " bytes exceeds the 16-bit length field");
     }
-    font[0] = static_cast<uint8_t>(font.size() >> 8);
-    font[1] = static_cast<uint8_t>(font.size());
+    vrfont::putLength(font.data(), font.size());
 }
 
 void appendTokens(const Glyph &glyph, const RunCover &cover, std::vector<uint8_t> &out) {
@@ -126,7 +136,7 @@ size_t unitsFor(size_t bytes, uint8_t unit) { return (bytes + unit - 1) / unit; 
 
 std::vector<uint8_t> encodePlain(const GlyphSet &set) {
     checkShape(set);
-    std::vector<uint8_t> font = header(set, 0x01);
+    std::vector<uint8_t> font = header(set, kPlainFlags);
     std::vector<uint8_t> stream;
     BitWriter bits(stream);
     for (const Glyph &g : set.glyphs) {
@@ -154,7 +164,7 @@ std::vector<uint8_t> encodeRunLength(const GlyphSet &set, uint8_t unit, const Ru
         if (r == 0) throw EncodeError("run table entries must be 1..255");
     }
     RunCover cover(runs, longestStretch(set));
-    std::vector<uint8_t> font = header(set, 0x81);
+    std::vector<uint8_t> font = header(set, kRunLengthFlags);
     font.push_back(unit);
     font.insert(font.end(), runs.begin(), runs.end());
     size_t sizeTable = font.size();

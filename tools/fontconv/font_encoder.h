@@ -1,16 +1,6 @@
-// Encodes a glyph set as a VR_Font byte array:
-//
-//   0  length, 2 bytes, most significant first (the whole array)
-//   2  0
-//   3  height          4  flags: 0x01 plain, 0x81 run-length
-//   5  first           6  last
-//   7  width table, one byte per character
-// plain:       one bit stream, least significant bit first, every glyph
-//              column-major, no padding between glyphs
-// run-length:  unit, run table (3 bytes), size table (glyph sizes in
-//              units), then per glyph a byte-aligned stream of 3-bit tokens
-//              (2-bit run code, low bit first, then the pixel); code 0 is a
-//              run of 1 pixel, codes 1..3 the run table's lengths.
+// Encodes a glyph set as a VR_Font byte array in the format of
+// font_format.h (docs/font-format.md): flags 0x01 for plain fonts, 0x81 for
+// run-length ones, the length field filled in.
 #pragma once
 
 #include <array>

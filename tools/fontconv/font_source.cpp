@@ -3,22 +3,23 @@
 #include <cstdio>
 
 #include "c_source.h"
+#include "font_format.h"
 
 namespace fontconv {
 
 namespace {
 
-std::string describe(const std::vector<uint8_t> &f, const FontSourceInfo &info) {
-    const bool rle = f[4] & 0x80;
-    const unsigned n = unsigned(f[6]) - f[5] + 1;
+std::string describe(const std::vector<uint8_t> &font, const FontSourceInfo &info) {
+    const vrfont::Reader f(font.data());
     char buf[320];
     std::snprintf(buf, sizeof buf,
-                  " *   length %u, height %u, flags 0x%02X (%s), characters 0x%02X-0x%02X (%u)\n",
-                  unsigned(f[0]) << 8 | f[1], f[3], f[4], rle ? "run-length" : "plain", f[5], f[6], n);
+                  " *   length %zu, height %u, flags 0x%02X (%s), characters 0x%02X-0x%02X (%zu)\n",
+                  f.length(), f.height(), f.flags(), f.runLength() ? "run-length" : "plain", f.first(),
+                  f.last(), f.count());
     std::string text = buf;
-    if (rle) {
-        std::snprintf(buf, sizeof buf, " *   unit %u, run table %u, %u, %u\n", f[7 + n], f[8 + n], f[9 + n],
-                      f[10 + n]);
+    if (f.runLength()) {
+        std::snprintf(buf, sizeof buf, " *   unit %u, run table %u, %u, %u\n", f.unit(), f.runs()[0],
+                      f.runs()[1], f.runs()[2]);
         text += buf;
     }
     std::snprintf(buf, sizeof buf, " *   rendered at %d pixels, %d rows above the baseline\n", info.pixelSize,
@@ -38,8 +39,8 @@ std::string fontCSource(const std::vector<uint8_t> &font, const FontSourceInfo &
 std::string fontHeader(const std::vector<uint8_t> &font, const FontSourceInfo &info) {
     return vrtools::headerText(info.symbol, "vr_fontconv",
                                "/* " + std::to_string(font.size()) + " bytes, height " +
-                                   std::to_string(font[3]) + " */\nextern const VR_Font " + info.symbol +
-                                   "[];");
+                                   std::to_string(vrfont::Reader(font.data()).height()) +
+                                   " */\nextern const VR_Font " + info.symbol + "[];");
 }
 
 }  // namespace fontconv

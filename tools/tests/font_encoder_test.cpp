@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "font_format.h"
 #include "glyph_art.h"
 
 using namespace fontconv;
@@ -19,18 +20,18 @@ std::vector<uint8_t> tail(const std::vector<uint8_t> &v, size_t from) { return {
 
 // Pixels of glyph i of a run-length font, column-major, decoded token by
 // token from the font's own tables.
-std::vector<uint8_t> decodeRunLengthGlyph(const std::vector<uint8_t> &f, int i) {
-    const int n = f[6] - f[5] + 1, height = f[3], width = f[7 + i];
-    const int unit = f[7 + n];
-    const int lengths[4] = {1, f[8 + n], f[9 + n], f[10 + n]};
-    size_t start = 11 + 2 * n;
-    for (int k = 0; k < i; ++k) start += size_t(f[11 + n + k]) * unit;
-    const size_t bytes = size_t(f[11 + n + i]) * unit;
+std::vector<uint8_t> decodeRunLengthGlyph(const std::vector<uint8_t> &font, int i) {
+    const vrfont::Reader f(font.data());
+    const int height = f.height(), width = f.widths()[i], unit = f.unit();
+    const int lengths[4] = {1, f.runs()[0], f.runs()[1], f.runs()[2]};
+    const uint8_t *start = f.glyphs();
+    for (int k = 0; k < i; ++k) start += size_t(f.sizes()[k]) * unit;
+    const size_t bytes = size_t(f.sizes()[i]) * unit;
     std::vector<uint8_t> px;
     size_t bit = 0;
     auto next = [&] {
         EXPECT_LT(bit / 8, bytes) << "glyph " << i << " reads past its size";
-        int b = (f[start + bit / 8] >> (bit % 8)) & 1;
+        int b = (start[bit / 8] >> (bit % 8)) & 1;
         ++bit;
         return b;
     };
@@ -60,7 +61,7 @@ TEST(PlainFont, GlyphsFollowEachOtherWithoutPadding) {
         glyphSet(3, 0x30, {glyph({"X", ".", "X"}), glyph({"", "", ""}), glyph({"XX", "XX", "XX"})});
     std::vector<uint8_t> f = encodePlain(set);
     EXPECT_EQ(tail(f, 7), (std::vector<uint8_t>{1, 0, 2, 0xFD, 0x01}));
-    EXPECT_EQ(f[0] << 8 | f[1], int(f.size()));
+    EXPECT_EQ(vrfont::Reader(f.data()).length(), f.size());
 }
 
 TEST(RunLengthFont, AFullInkColumnIsTwoRunsOfTwo) {
@@ -73,13 +74,15 @@ TEST(RunLengthFont, AFullInkColumnIsTwoRunsOfTwo) {
 TEST(RunLengthFont, ZeroWidthGlyphsHaveSizeZeroAndUnitsPadEachGlyph) {
     GlyphSet set = glyphSet(2, 0x20, {glyph({"", ""}), glyph({"X", "."})});
     std::vector<uint8_t> f = encodeRunLength(set, 3, {2, 5, 11});
-    const int n = 2;
-    EXPECT_EQ(f[7 + n], 3);                       // unit
-    EXPECT_EQ(f[11 + n], 0);                      // blank glyph: no data
-    EXPECT_EQ(f[12 + n], 1);                      // two tokens fit one unit of 3 bytes
-    EXPECT_EQ(f.size(), size_t(11 + 2 * n + 3));  // padded to the unit
+    const vrfont::Reader r(f.data());
+    EXPECT_EQ(r.unit(), 3);
+    EXPECT_EQ(r.sizes()[0], 0);  // blank glyph: no data
+    EXPECT_EQ(r.sizes()[1], 1);  // two tokens fit one unit of 3 bytes
+    const size_t glyphs = size_t(r.glyphs() - f.data());
+    EXPECT_EQ(glyphs, 11u + 2 * 2);
+    EXPECT_EQ(f.size(), glyphs + 3);  // padded to the unit
     // (0, ink)(0, paper): bits 0 0 1 0 0 0 = 0x04, then padding.
-    EXPECT_EQ(tail(f, 11 + 2 * n), (std::vector<uint8_t>{0x04, 0, 0}));
+    EXPECT_EQ(tail(f, glyphs), (std::vector<uint8_t>{0x04, 0, 0}));
 }
 
 TEST(RunLengthFont, RandomGlyphsDecodeToTheirPixelsWithEveryRunTable) {
@@ -97,7 +100,8 @@ TEST(RunLengthFont, RandomGlyphsDecodeToTheirPixelsWithEveryRunTable) {
         }
         GlyphSet set = glyphSet(9, 0x20, glyphs);
         std::vector<uint8_t> f = encodeRunLength(set, 1, runs);
-        EXPECT_EQ(f[0] << 8 | f[1], int(f.size()));
+        EXPECT_EQ(vrfont::Reader(f.data()).length(), f.size());
+        EXPECT_EQ(vrfont::checkHeader(f.data(), f.size()), vrfont::HeaderFault::None);
         for (int i = 0; i < 40; ++i) EXPECT_EQ(decodeRunLengthGlyph(f, i), glyphs[i].ink) << "glyph " << i;
     }
 }
@@ -113,7 +117,7 @@ TEST(RunLengthFont, AGlyphBeyond255UnitsIsRefusedUnlessTheUnitGrows) {
     GlyphSet set = glyphSet(40, 'A', {glyph(rows)});
     EXPECT_THROW(encodeRunLength(set, 1, {2, 5, 11}), EncodeError);
     std::vector<uint8_t> f = encodeRunLength(set, 3, {2, 5, 11});
-    EXPECT_EQ(f[11 + 1], 196);  // 586 bytes in units of 3
+    EXPECT_EQ(vrfont::Reader(f.data()).sizes()[0], 196);  // 586 bytes in units of 3
 }
 
 TEST(FontEncoding, FontsBeyondTheSixteenBitLengthAreRefused) {

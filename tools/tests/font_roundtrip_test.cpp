@@ -5,6 +5,7 @@
 #include FT_FREETYPE_H
 
 #include "font_encoder.h"
+#include "font_format.h"
 #include "glyph_raster.h"
 #include "lib_fixture.h"
 
@@ -69,7 +70,7 @@ class FontRoundTrip : public LibTest {
         ASSERT_EQ(FT_Set_Pixel_Sizes(face, 0, r.pixelSize), 0);
         int inkChars = 0;
         for (int c = rq.first; c <= rq.last; ++c) {
-            const int width = font[7 + c - rq.first];
+            const int width = vrfont::Reader(font.data()).widths()[c - rq.first];
             fake::reset(320, 240);
             VR_Point at = {5, 5};
             ASSERT_EQ(VR_DrawSymbol(&at, uint8_t(c)), VR_OK) << c;

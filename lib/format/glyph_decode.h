@@ -1,29 +1,8 @@
-// The bitmap-font format and its two glyph decoders, in one place.
+// The two glyph decoders of the VR_Font format (font_format.h).
 //
-// A font (VR_Font) is a constant byte array owned by the application:
-//
-//   offset   size  field
-//   0        2     length of the whole font, most significant byte first
-//                  (not interpreted)
-//   2        1     not interpreted
-//   3        1     height: pixel rows of every glyph
-//   4        1     flags: bit 7 set = run-length glyphs, clear = plain;
-//                  bits 0-6 not interpreted
-//   5        1     first character code covered
-//   6        1     last character code covered (>= first)
-//   7        n     width table, n = last - first + 1: columns of each glyph
-//                  (0 allowed)
-//   plain:
-//   7+n      ...   glyph bit stream (decodePlain)
-//   run-length:
-//   7+n      1     unit: bytes per size unit
-//   8+n      3     run lengths of run codes 1, 2, 3
-//   11+n     n     size table: glyph data length of each character in units
-//   11+2n    ...   glyph data (decodeRunLength)
-//
-// Glyph data is trusted: a font whose tables disagree with its data draws
-// wrong glyphs. The decoders read no byte beyond what a well-formed glyph
-// holds.
+// Glyph data is trusted once the header has passed vrfont::checkHeader: a
+// font whose tables disagree with its data draws wrong glyphs. The decoders
+// read no byte beyond what a well-formed glyph holds.
 //
 // Both decoders hand pixels to a sink `put(col, row, ink)` in column-major
 // order (column 0 top to bottom, then column 1, ...). They are templates so

@@ -9,6 +9,23 @@
  * pointer keep the 32-bit layout on every platform; a pointer sits on its
  * natural boundary. Every offset and size is checked at compile time below.
  *
+ * What the library checks and what it trusts. Every record, font, colour
+ * table, image and text is read in place, never copied; the library cannot
+ * tell valid memory from freed memory, so the application keeps each of
+ * them alive and unchanged while it is in use, and a registered or current
+ * font or colour table for as long as it stays registered or current
+ * (unregistering does not end "current": the next VR_SetFont does).
+ *  - Fonts: VR_SetFont checks the header against the font's own length
+ *    field and refuses one that cannot be true with 10 (the checks are
+ *    listed in docs/font-format.md); the glyph data is trusted after that.
+ *  - Colour tables: trusted to hold at least two entries (paper and ink);
+ *    the count is not read.
+ *  - GIMP images: magic, encoding and bytes per pixel are checked (10);
+ *    the pixel data is trusted to cover width x height pixels. Run-length
+ *    packets are bounded: none places a pixel beyond width x height.
+ *  - Native bitmaps: the part array is trusted to hold partCount parts.
+ *  - Texts: trusted to be zero-terminated.
+ *
  * Compiles as C99 and as C++.
  */
 #ifndef VRLIB_H
@@ -46,7 +63,7 @@ enum {
     VR_ERR_PATTERN = 7,             /**< fill pattern outside 0..5 */
     VR_ERR_COLOUR_TABLE = 8,        /**< colour-table id not registered */
     VR_ERR_CODE = 9,                /**< unknown graphic-function code */
-    VR_ERR_FORMAT = 10,             /**< unsupported data format */
+    VR_ERR_FORMAT = 10,             /**< unsupported image format, font header that cannot be true */
     VR_ERR_NO_CALLBACK = 11,        /**< driver has no graphic callback */
     VR_ERR_UNSUPPORTED = 12,        /**< known native bitmap part kind that is not supported */
     VR_ERR_DRIVER = 258,            /**< driver: null pointer, pixel outside, init refused */
@@ -125,8 +142,8 @@ typedef struct VR_ColourTable {
     const VR_Colour *colours;
 } VR_ColourTable;
 
-/** A bitmap font: a constant byte array in the format documented beside
- *  the glyph decoders (header, width table, glyph data). */
+/** A bitmap font: a constant byte array (header, width table, glyph data)
+ *  in the format described in docs/font-format.md. */
 typedef uint8_t VR_Font;
 
 /** Fill patterns of VR_RectParams.fillPattern: 4 x 4 cells anchored at the
@@ -370,8 +387,9 @@ VR_API VR_Status VR_DrawBitmap(const VR_Point *position, const VR_Bitmap *bitmap
 VR_API VR_Status VR_DrawGIMPBitmap(const VR_Point *position, const VR_GIMPBitmap *image);
 /** Opaque single-line string in the current font (code 7). Leaves
  *  string->text at the terminating zero. 6 start outside the window or a
- *  character outside the font (before any pixel), 4 no current font.
- *  Mode 0: area refresh of the text cell. */
+ *  character outside the font (before any pixel), 4 no current font. The
+ *  cell is not clipped to the window; pixels beyond coordinate 65535 are
+ *  dropped, never wrapped. Mode 0: area refresh of the text cell. */
 VR_API VR_Status VR_DrawString(const VR_Point *position, VR_StringParams *string);
 /** A string cut below maxWidth pixels, with suffix where cut (code 8).
  *  1 when maxWidth reaches the window's right edge or the suffix does not fit. */
@@ -394,7 +412,8 @@ VR_API uint16_t VR_RegisterFont(const VR_Font *font);
 /** 0, or 5 when no slot holds the id. The current font is not affected. */
 VR_API VR_Status VR_UnregisterFont(uint16_t fontId);
 /** Selects font and colour table: 8 colour table not registered (checked
- *  first), 4 font not registered; nothing changes on failure. */
+ *  first), 4 font not registered, 10 a font header that cannot be true
+ *  (docs/font-format.md); nothing changes on failure. */
 VR_API VR_Status VR_SetFont(uint16_t fontId, uint16_t colourTableId);
 /** Writes the current ids (0 and 0 before the first VR_SetFont); 1 null. */
 VR_API VR_Status VR_GetFont(uint16_t *fontId, uint16_t *colourTableId);

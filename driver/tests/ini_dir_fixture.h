@@ -13,21 +13,11 @@
 #include <string_view>
 
 #include "DDrv.h"
+#include "temp_folder.h"
 
 class IniDirTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        home_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "lumisim-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        std::filesystem::current_path(dir_);
-    }
-    void TearDown() override {
-        DDrv_DeInitDriver();
-        std::filesystem::current_path(home_);
-        std::filesystem::remove_all(dir_);
-    }
+    void TearDown() override { DDrv_DeInitDriver(); }  // before the folder goes
 
     // Writes the INI file byte for byte (CRLF, BOM and garbage survive).
     static void writeIni(std::string_view bytes) {
@@ -35,8 +25,7 @@ class IniDirTest : public ::testing::Test {
         out.write(bytes.data(), std::streamsize(bytes.size()));
     }
 
-    std::filesystem::path home_;
-    std::filesystem::path dir_;
+    vrtest::TempFolder folder_{"lumisim", vrtest::TempFolder::Enter::Yes};
 };
 
 // Distinct hard-key callbacks: each body stores into its own slot, so no

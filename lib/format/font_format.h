@@ -101,7 +101,7 @@ constexpr void putLength(uint8_t *font, size_t length) {
 
 // What a header can get wrong without any glyph being read. Each check is
 // made once, when a font is selected; none costs anything per pixel.
-enum class HeaderFault {
+enum class HeaderFault {  // in the order of describe()
     None,
     ShorterThanHeader,  // the data, or its length field, ends inside the header
     LongerThanData,     // the length field claims more than the data holds
@@ -114,25 +114,18 @@ enum class HeaderFault {
 
 // The fault in one line, for messages and test names.
 constexpr const char *describe(HeaderFault fault) {
-    switch (fault) {
-        case HeaderFault::None:
-            return "no fault";
-        case HeaderFault::ShorterThanHeader:
-            return "length shorter than the 7-byte header";
-        case HeaderFault::LongerThanData:
-            return "length field larger than the data";
-        case HeaderFault::LastBelowFirst:
-            return "last character below the first";
-        case HeaderFault::TablesPastLength:
-            return "tables end beyond the length";
-        case HeaderFault::ZeroRun:
-            return "run table entry of 0";
-        case HeaderFault::GlyphsPastLength:
-            return "glyph data ends beyond the length";
-        case HeaderFault::GlyphWithoutData:
-            return "glyph with pixels but too little data";
-    }
-    return "unknown fault";
+    constexpr const char *kText[] = {
+        "no fault",
+        "length shorter than the 7-byte header",
+        "length field larger than the data",
+        "last character below the first",
+        "tables end beyond the length",
+        "run table entry of 0",
+        "glyph data ends beyond the length",
+        "glyph with pixels but too little data",
+    };
+    const size_t i = size_t(fault);
+    return i < sizeof kText / sizeof kText[0] ? kText[i] : "unknown fault";
 }
 
 // Checks the header and tables against the length field, reading no byte

@@ -16,7 +16,7 @@ extern "C" {
 VR_API VR_Status VR_InitVRLib(VR_HardKeyCallback hardKey) {
     // The reset happens whatever the driver answers; the background colour
     // and the current font stay as they were.
-    g_state.updateMode = 0;
+    g_state.updateMode = VR_UPDATE_AUTO;
     std::memset(g_state.fonts, 0, sizeof g_state.fonts);
     std::memset(g_state.colourTables, 0, sizeof g_state.colourTables);
     return DDrv_InitDriver(StdGraphicFunctions, hardKey);

@@ -18,14 +18,9 @@ static_assert(std::endian::native == std::endian::little);
 
 constexpr uint32_t kRgbMask = 0xFFFFFF00;
 
-inline uint32_t wordOf(const uint8_t *px) {
+// The word of a pixel's red, green and blue bytes.
+inline uint32_t pixelWord(const uint8_t *px) {
     return uint32_t(px[0]) << 8 | uint32_t(px[1]) << 16 | uint32_t(px[2]) << 24;
-}
-
-inline VR_Colour colourOf(uint32_t w) {
-    VR_Colour c;
-    std::memcpy(&c, &w, sizeof c);
-    return c;
 }
 
 struct Key {
@@ -97,8 +92,7 @@ class Placer {
         VR_Colour d;
         last_ = DDrv_GetPixel(at(col), &d);
         if (last_ != VR_OK) return false;
-        uint32_t dw;
-        std::memcpy(&dw, &d, sizeof dw);
+        const uint32_t dw = wordOf(d);
         const uint32_t a = src[3], na = 255 - a;
         const uint32_t rb =
             ((uint32_t(src[0]) | uint32_t(src[2]) << 16) * a + ((dw >> 8) & 0x00FF00FF) * na) >> 8;
@@ -128,14 +122,14 @@ class Placer {
         if (from >= to) return;
         src += size_t(step) * (from - a);
         if (Bpp == 3 && step == 0) {  // a run: one colour, one key test
-            const uint32_t w = wordOf(src);
+            const uint32_t w = pixelWord(src);
             if (key_.hides(w)) return;
             for (uint32_t col = from; col < to; ++col)
                 if (!write(col, w)) return endRow();
             return;
         }
         for (uint32_t col = from; col < to; ++col, src += step) {
-            uint32_t w = wordOf(src);
+            uint32_t w = pixelWord(src);
             if (Bpp == 4 && !blend(src, col, w)) return endRow();
             if (key_.hides(w)) continue;
             if (!write(col, w)) return endRow();
@@ -192,8 +186,7 @@ VR_Status decodeRaw(const VR_Point &pos, const VR_Window &win, const VR_GIMPBitm
 VR_Status drawGimp(const VR_Point *pos, const VR_Window *win, const void *params) {
     const auto *img = static_cast<const VR_GIMPBitmap *>(params);
     if (!pos || !win || !img || !img->data) return VR_ERR_PARAM;
-    uint32_t keyWord;
-    std::memcpy(&keyWord, &img->keyColour, sizeof keyWord);
+    const uint32_t keyWord = wordOf(img->keyColour);
     const Key key{keyWord != 0xFFFFFFFF, keyWord & kRgbMask};
     if (img->magic[0] != 'G' || img->magic[1] != 'M') return VR_ERR_FORMAT;
     if (img->encoding > 1 || (img->bytesPerPixel != 3 && img->bytesPerPixel != 4)) return VR_ERR_FORMAT;

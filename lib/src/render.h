@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "DDrv.h"
 #include "VRLib.h"
@@ -50,6 +51,20 @@ constexpr ClipRect kCoordSpace{0, 0, kCoordLimit, kCoordLimit};
 // sums formed in 32 bits, cut at the coordinate limit.
 inline ClipRect clipOf(const VR_Window &w) {
     return intersect(rectAt(w.x, w.y, w.width, w.height), kCoordSpace);
+}
+
+// Colours as their 32-bit words and back: the word is what the driver
+// stores, and whole words let text select ink or paper without a branch
+// and images blend and test the key colour at once.
+inline uint32_t wordOf(VR_Colour c) {
+    uint32_t w;
+    std::memcpy(&w, &c, sizeof w);
+    return w;
+}
+inline VR_Colour colourOf(uint32_t w) {
+    VR_Colour c;
+    std::memcpy(&c, &w, sizeof c);
+    return c;
 }
 
 // One driver call per pixel, by design.

@@ -40,6 +40,6 @@ struct State {
 // Defined in state.cpp; zero-initialised at load.
 extern State g_state;
 
-inline bool automaticUpdate() { return g_state.updateMode == 0; }
+inline bool automaticUpdate() { return g_state.updateMode == VR_UPDATE_AUTO; }
 
 }  // namespace vr

@@ -17,12 +17,6 @@ namespace {
 // The sized drawing composes its cut text here: 255 characters and the zero.
 constexpr size_t kComposeBuffer = 256;
 
-VR_Colour colourOf(uint32_t word) {
-    VR_Colour c;
-    std::memcpy(&c, &word, sizeof c);
-    return c;
-}
-
 // Draws the cells of an already measured text, left to right from (x, y0).
 // Per glyph: one table sum for its start (glyph_decode.h), then one
 // DDrv_SetPixel per pixel of its width x height bits and of its spacing
@@ -30,9 +24,7 @@ VR_Colour colourOf(uint32_t word) {
 // coordinate space is dropped rather than wrapped onto the display's
 // opposite edge. Returns where the text ends (at its terminating zero).
 const unsigned char *drawCells(const CurrentFont &f, uint32_t x, uint32_t y0, const unsigned char *text) {
-    uint32_t paper, ink;  // colour words, selected without a branch per pixel
-    std::memcpy(&paper, &f.colours[0], sizeof paper);
-    std::memcpy(&ink, &f.colours[1], sizeof ink);
+    const uint32_t paper = wordOf(f.colours[0]), ink = wordOf(f.colours[1]);  // selected without a branch
     const uint32_t inkXorPaper = ink ^ paper;
     const uint32_t height = f.height;
     const ClipRect clip = kCoordSpace;

@@ -65,7 +65,7 @@ void drawSpread(char *line, int len, int64_t x, int64_t y, int64_t span, uint8_t
         line[to] = saved;
         if (widen > 0 && fh > 0) {
             const VR_Point at{uint16_t(x), uint16_t(y)};
-            const VR_RectParams gap{uint16_t(widen), fh, paper, paper, paper, 0, 0, 0};
+            const VR_RectParams gap{uint16_t(widen), fh, paper, paper, paper, 0, 0, VR_FILL_COLOUR1};
             VR_DrawRect(&at, &gap);
             x += widen;
         }
@@ -86,8 +86,8 @@ VR_Status drawTextBox(const VR_Point *pos, const VR_Window *win, const void *par
     const int64_t b = box->borderWidth, width = box->width, height = box->height;
     if (b > 0) {
         const VR_RectParams frame{
-            box->width, box->height, box->borderColour, box->borderColour, box->borderColour, uint16_t(b), 0,
-            5};
+            box->width,  box->height, box->borderColour, box->borderColour, box->borderColour,
+            uint16_t(b), 0,           VR_FILL_FRAME_ONLY};
         s = VR_DrawRect(pos, &frame);
         if (s != VR_OK) return s;
     }

@@ -14,13 +14,8 @@ QString qpath(const fs::path &p) { return QString::fromStdString(p.string()); }
 
 class BoardPictureLoad : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "lumisim-bmp-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    vrtest::TempFolder folder_{"lumisim-bmp"};
+    const fs::path dir_ = folder_.path();
 };
 
 // 3 x 2:   R G B

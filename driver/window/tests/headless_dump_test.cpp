@@ -12,11 +12,6 @@ namespace {
 class HeadlessDump : public ::testing::Test {
   protected:
     void SetUp() override {
-        home_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "lumisim-headless-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        fs::current_path(dir_);
         std::ofstream("Lumisim.ini") << "[DisplayParams]\nXSize=4\nYSize=3\n";
         setenv("LUMISIM_HEADLESS", "1", 1);
     }
@@ -24,8 +19,6 @@ class HeadlessDump : public ::testing::Test {
         DDrv_DeInitDriver();
         unsetenv("LUMISIM_DUMP");
         unsetenv("LUMISIM_HEADLESS");
-        fs::current_path(home_);
-        fs::remove_all(dir_);
     }
     std::vector<fs::path> frames() const {
         std::vector<fs::path> out;
@@ -34,7 +27,8 @@ class HeadlessDump : public ::testing::Test {
         std::sort(out.begin(), out.end());
         return out;
     }
-    fs::path home_, dir_;
+    vrtest::TempFolder folder_{"lumisim-headless", vrtest::TempFolder::Enter::Yes};
+    const fs::path dir_ = folder_.path();
 };
 
 TEST_F(HeadlessDump, EachRefreshWritesTheBarePanel) {

@@ -25,7 +25,7 @@ add_executable(window_tests
   ${LUMISIM_WINDOW_DIR}/tests/window_test.cpp
   ${LUMISIM_WINDOW_DIR}/tests/frame_dump_test.cpp)
 target_compile_definitions(window_tests PRIVATE LUMISIM_DATA_DIR="${LUMISIM_WINDOW_DIR}/data")
-target_link_libraries(window_tests PRIVATE DDrv_Lumisim_testlib GTest::gtest_main)
+target_link_libraries(window_tests PRIVATE DDrv_Lumisim_testlib vr_test_support GTest::gtest_main)
 gtest_discover_tests(window_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60 LABELS "window_threads")
 
@@ -34,7 +34,7 @@ gtest_discover_tests(window_tests DISCOVERY_TIMEOUT 60
 add_executable(window_picture_tests
   ${LUMISIM_WINDOW_DIR}/tests/board_picture_test.cpp ${LUMISIM_WINDOW_DIR}/tests/headless_dump_test.cpp)
 target_compile_definitions(window_picture_tests PRIVATE LUMISIM_DATA_DIR="${LUMISIM_WINDOW_DIR}/data")
-target_link_libraries(window_picture_tests PRIVATE DDrv_Lumisim_testlib GTest::gtest_main)
+target_link_libraries(window_picture_tests PRIVATE DDrv_Lumisim_testlib vr_test_support GTest::gtest_main)
 gtest_discover_tests(window_picture_tests DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "window")
 
 # The real window on a real X server: Xvfb, screenshot, pixel checks.

@@ -20,6 +20,7 @@
 #include "DDrv.h"
 #include "display_dialog.h"
 #include "gui_thread.h"
+#include "temp_folder.h"
 
 namespace wintest {
 
@@ -116,19 +117,10 @@ inline QImage grabWindow() {
 class WindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        home_ = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "lumisim-window-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
         fs::copy_file(fs::path(LUMISIM_DATA_DIR) / "Board_320_240.bmp", dir_ / "Board_320_240.bmp");
         fs::copy_file(fs::path(LUMISIM_DATA_DIR) / "Lumisim.ini", dir_ / "Lumisim.ini");
-        fs::current_path(dir_);
     }
-    void TearDown() override {
-        DDrv_DeInitDriver();
-        fs::current_path(home_);
-        fs::remove_all(dir_);
-    }
+    void TearDown() override { DDrv_DeInitDriver(); }  // before the folder goes
 
     // Initialises the driver and reads the board picture for reference.
     // Qt is touched first on the GUI thread: the thread that touches it
@@ -155,7 +147,8 @@ class WindowTest : public ::testing::Test {
         return expected;
     }
 
-    fs::path home_, dir_;
+    vrtest::TempFolder folder_{"lumisim-window", vrtest::TempFolder::Enter::Yes};
+    const fs::path dir_ = folder_.path();
     QImage board_;
 };
 

@@ -4,7 +4,6 @@
 // and each pixel costs one DDrv_SetPixel (plus one DDrv_GetPixel to blend).
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 #include "render.h"
 #include "state.h"

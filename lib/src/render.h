@@ -1,12 +1,12 @@
 // Internals shared by the renderer's primitives: clipping (the coordinate
-// limit and the point-in-window test as rectangles), the one-call-per-pixel
-// path to the driver, and the handler of each
+// limit and the point-in-window test as rectangles), colour words, the
+// one-call-per-pixel path to the driver, and the handler of each
 // graphic-function code.
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
-#include <cstring>
 
 #include "DDrv.h"
 #include "VRLib.h"
@@ -56,16 +56,8 @@ inline ClipRect clipOf(const VR_Window &w) {
 // Colours as their 32-bit words and back: the word is what the driver
 // stores, and whole words let text select ink or paper without a branch
 // and images blend and test the key colour at once.
-inline uint32_t wordOf(VR_Colour c) {
-    uint32_t w;
-    std::memcpy(&w, &c, sizeof w);
-    return w;
-}
-inline VR_Colour colourOf(uint32_t w) {
-    VR_Colour c;
-    std::memcpy(&c, &w, sizeof c);
-    return c;
-}
+inline uint32_t wordOf(VR_Colour c) { return std::bit_cast<uint32_t>(c); }
+inline VR_Colour colourOf(uint32_t w) { return std::bit_cast<VR_Colour>(w); }
 
 // One driver call per pixel, by design.
 inline VR_Status putPixel(uint16_t x, uint16_t y, VR_Colour c) { return DDrv_SetPixel(VR_Point{x, y}, c); }

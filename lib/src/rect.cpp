@@ -47,9 +47,11 @@ VR_Status drawRect(const VR_Point *pos, const VR_Window *win, const void *params
 
     if (r->width > 2 * b && r->height > 2 * b) {
         const int pattern = r->fillPattern;
-        // Interior columns [inLeft, inRight) inside the clipped range.
-        const uint32_t inLeft = std::clamp(px + b, left, right);
-        const uint32_t inRight = std::clamp(xEnd - b, inLeft, right);
+        // Interior columns [inLeft, inRight) inside the clipped range. The
+        // max() bounds are redundant (right >= left already) but keep GCC 12
+        // from rebuilding the point word in every pass of the pattern loop.
+        const uint32_t inLeft = std::clamp(px + b, left, std::max(left, right));
+        const uint32_t inRight = std::clamp(xEnd - b, inLeft, std::max(inLeft, right));
         for (uint32_t y = top; y < bottom; ++y) {
             if (y < py + b || y >= yEnd - b) {
                 run(left, right, y, r->borderColour);

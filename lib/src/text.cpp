@@ -32,15 +32,26 @@ const unsigned char *drawCells(const CurrentFont &f, uint32_t x, uint32_t y0, co
         const uint32_t idx = uint32_t(*text) - f.first;
         const uint32_t width = f.widths[idx];
         const uint32_t x0 = x;
-        auto put = [x0, y0, paper, inkXorPaper, clip](uint32_t col, uint32_t row, bool isInk) {
-            if (!clip.contains(x0 + col, y0 + row)) return;
-            putPixel(uint16_t(x0 + col), uint16_t(y0 + row),
-                     colourOf(paper ^ (inkXorPaper & -uint32_t(isInk))));
+        auto colour = [paper, inkXorPaper](bool isInk) {
+            return colourOf(paper ^ (inkXorPaper & -uint32_t(isInk)));
         };
-        if (f.runLength)
-            decodeRunLength(f.glyphs + tableSumBefore(f.sizes, idx) * f.unit, f.runs, width, height, put);
+        auto decode = [&f, idx, width, height](auto &&put) {
+            if (f.runLength)
+                decodeRunLength(f.glyphs + tableSumBefore(f.sizes, idx) * f.unit, f.runs, width, height, put);
+            else
+                decodePlain(f.glyphs, tableSumBefore(f.widths, idx) * height, width, height, put);
+        };
+        // The usual glyph lies wholly inside the coordinate space and needs
+        // no test per pixel; only one near 65535 is clipped pixel by pixel.
+        if (x0 + width < clip.right && y0 + height <= clip.bottom)
+            decode([x0, y0, colour](uint32_t col, uint32_t row, bool isInk) {
+                putPixel(uint16_t(x0 + col), uint16_t(y0 + row), colour(isInk));
+            });
         else
-            decodePlain(f.glyphs, tableSumBefore(f.widths, idx) * height, width, height, put);
+            decode([x0, y0, colour, clip](uint32_t col, uint32_t row, bool isInk) {
+                if (clip.contains(x0 + col, y0 + row))
+                    putPixel(uint16_t(x0 + col), uint16_t(y0 + row), colour(isInk));
+            });
         x += width;
         for (uint32_t row = 0; row < height; ++row)
             if (clip.contains(x, y0 + row)) putPixel(uint16_t(x), uint16_t(y0 + row), colourOf(paper));

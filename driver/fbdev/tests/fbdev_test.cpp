@@ -14,6 +14,7 @@
 #include "DDrv.h"
 #include "VRLib.h"
 #include "fb_standin.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -147,10 +148,7 @@ TEST_F(FbdevTest, TheLibraryClearsExactlyTheVisibleArea) {
 }
 
 TEST_F(FbdevTest, DeviceComesFromTheEnvironmentBeforeTheIniFile) {
-    const auto home = std::filesystem::current_path();
-    std::string dir = (std::filesystem::temp_directory_path() / "fbdev-XXXXXX").string();
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    std::filesystem::current_path(dir);
+    const vrtest::TempFolder folder("fbdev", vrtest::TempFolder::Enter::Yes);
     std::ofstream("Fbdev.ini") << "[Fbdev]\nDevice=/dev/fb6\nOrientation=1\n";
 
     configure({"/dev/fb6", 32, 8, 6, 0, 0, 0, nullptr});
@@ -173,9 +171,6 @@ TEST_F(FbdevTest, DeviceComesFromTheEnvironmentBeforeTheIniFile) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("/dev/fb7"), std::string::npos);
     configure({"/dev/fb7", 32, 8, 6, 0, 0, 0, nullptr});
     EXPECT_EQ(DDrv_InitDriver(noGraphic, noKey), VR_OK);
-
-    std::filesystem::current_path(home);
-    std::filesystem::remove_all(dir);
 }
 
 // A device that cannot be used: 258, one line naming it and the cause, and

@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRLib.h ${CMAKE_SOURCE_DIR}/driver/include/DDrv.h
+              ${CMAKE_SOURCE_DIR}/driver/include/DDrv_Lumisim.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 if(TARGET VRLib AND TARGET DDrv_Lumisim)

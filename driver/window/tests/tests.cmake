@@ -13,7 +13,8 @@ add_library(DDrv_Lumisim_testlib STATIC ${LUMISIM_DRIVER_SOURCES})
 target_include_directories(DDrv_Lumisim_testlib PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR}/lib/include
   ${CMAKE_CURRENT_SOURCE_DIR}/src ${LUMISIM_WINDOW_DIR})
-target_compile_definitions(DDrv_Lumisim_testlib PRIVATE DDRV_BUILD LUMISIM_WITH_QT)
+target_compile_definitions(DDrv_Lumisim_testlib PRIVATE DDRV_BUILD LUMISIM_WITH_QT
+  LUMISIM_DATA_FROM_LIBRARY="${LUMISIM_DATA_FROM_LIBRARY}")
 target_link_libraries(DDrv_Lumisim_testlib PUBLIC PkgConfig::INIH Qt6::Widgets ${CMAKE_DL_LIBS})
 
 # Each test in its own process: Qt's GUI thread lives as long as the

@@ -21,6 +21,7 @@ struct ScenarioStep {
     enum Kind { Press, Release, WaitMs, WaitRefreshes };
     Kind kind;
     uint32_t value;  // the key code, milliseconds or refreshes
+    bool operator==(const ScenarioStep &) const = default;
 };
 
 struct Scenario {

@@ -24,6 +24,7 @@ target_link_libraries(DDrv_Lumisim_testlib PUBLIC PkgConfig::INIH Qt6::Widgets $
 # "-L window" and "-L threads".
 add_executable(window_tests
   ${LUMISIM_WINDOW_DIR}/tests/window_test.cpp
+  ${LUMISIM_WINDOW_DIR}/tests/hard_key_window_test.cpp
   ${LUMISIM_WINDOW_DIR}/tests/frame_dump_test.cpp)
 target_compile_definitions(window_tests PRIVATE LUMISIM_DATA_DIR="${LUMISIM_WINDOW_DIR}/data")
 target_link_libraries(window_tests PRIVATE DDrv_Lumisim_testlib GTest::gtest_main)

@@ -45,3 +45,11 @@ target_link_libraries(window_xvfb_check PRIVATE DDrv_Lumisim)
 add_test(NAME window_xvfb_screenshot
   COMMAND ${LUMISIM_WINDOW_DIR}/tests/run_under_xvfb.sh $<TARGET_FILE:window_xvfb_check> ${LUMISIM_WINDOW_DIR}/data)
 set_tests_properties(window_xvfb_screenshot PROPERTIES LABELS "window;xvfb;threads" SKIP_RETURN_CODE 77 TIMEOUT 120)
+
+# Hard keys on a real X server: xdotool clicks Power and types keys, at
+# zoom 1 and zoom 3.
+add_executable(window_xvfb_keys_check ${LUMISIM_WINDOW_DIR}/tests/xvfb_keys_check.cpp)
+target_link_libraries(window_xvfb_keys_check PRIVATE DDrv_Lumisim)
+add_test(NAME window_xvfb_keys
+  COMMAND ${LUMISIM_WINDOW_DIR}/tests/run_under_xvfb.sh $<TARGET_FILE:window_xvfb_keys_check> ${LUMISIM_WINDOW_DIR}/data)
+set_tests_properties(window_xvfb_keys PROPERTIES LABELS "window;xvfb;threads" SKIP_RETURN_CODE 77 TIMEOUT 120)

@@ -1,7 +1,6 @@
 #include "compose.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace lumisim {
 
@@ -22,18 +21,6 @@ void composePanel(const PictureView &picture, const PanelView &panel) {
     for (int y = 0; y < rows; ++y) {
         uint32_t *out = picture.pixels + (panel.yPos + y) * picture.strideWords + panel.xPos;
         composeRow(out, panel.words + static_cast<std::ptrdiff_t>(y) * panel.xSize, columns);
-    }
-}
-
-void zoomArea(const PictureView &from, int x, int y, int w, int h, const PictureView &to, int zoom) {
-    for (int row = y; row < y + h; ++row) {
-        const uint32_t *in = from.pixels + row * from.strideWords + x;
-        uint32_t *out = to.pixels + row * zoom * to.strideWords + x * zoom;
-        uint32_t *o = out;
-        for (int i = 0; i < w; ++i, o += zoom) std::fill_n(o, zoom, in[i]);
-        // The other rows of the block repeat the first.
-        for (int copy = 1; copy < zoom; ++copy)
-            std::memcpy(out + copy * to.strideWords, out, size_t(w) * size_t(zoom) * sizeof *out);
     }
 }
 

@@ -43,10 +43,4 @@ struct PanelView {
 // beyond the picture's edges are dropped.
 void composePanel(const PictureView &picture, const PanelView &panel);
 
-// The zoomed view of a picture: copies the area of `from` with upper left
-// corner (x, y) and size w x h into `to` at zoom times the place and size,
-// each pixel as a zoom x zoom block (nearest neighbour, no smoothing). The
-// area must lie inside `from`, and `to` must hold zoom times its size.
-void zoomArea(const PictureView &from, int x, int y, int w, int h, const PictureView &to, int zoom);
-
 }  // namespace lumisim

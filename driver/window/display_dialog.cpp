@@ -32,7 +32,18 @@ class BoardView : public QWidget {
     void paintEvent(QPaintEvent *event) override {
         QPainter painter(this);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(event->rect(), display_.shown(), event->rect());
+        const QRect dirty = event->rect();
+        const int zoom = display_.zoom();
+        if (zoom == 1) {
+            painter.drawImage(dirty, display_.picture(), dirty);
+        } else {
+            // Whole picture pixels covering the dirty area, each drawn as
+            // a zoom x zoom square (no smoothing is set on the painter).
+            const QRect source(QPoint(dirty.left() / zoom, dirty.top() / zoom),
+                               QPoint(dirty.right() / zoom, dirty.bottom() / zoom));
+            painter.drawImage(QRect(source.topLeft() * zoom, source.size() * zoom), display_.picture(),
+                              source);
+        }
         const QRect held = display_.input().heldButton();
         if (held.intersects(event->rect())) {
             painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -118,12 +129,10 @@ bool CDisplay::initialise() {
     // The picture the panel is composed into; it keeps the panel's last
     // content between refreshes.
     picture_ = loaded.convertToFormat(QImage::Format_RGB32);
-    if (zoom_ > 1) zoomed_ = QImage(picture_.size() * zoom_, QImage::Format_RGB32);
-    if (picture_.isNull() || (zoom_ > 1 && zoomed_.isNull())) {
+    if (picture_.isNull()) {
         app_.report(QStringLiteral("Fehler beim Anlegen des Kontexts!"), this);
         return false;
     }
-    if (zoom_ > 1) zoomArea(view(picture_), 0, 0, picture_.width(), picture_.height(), view(zoomed_), zoom_);
     panelRect_ = QRect(params_.xPosDisplay, params_.yPosDisplay, params_.info.xSize, params_.info.ySize)
                      .intersected(picture_.rect());
     for (int y = panelRect_.top(); y <= panelRect_.bottom() && !maskStale_; ++y)
@@ -132,10 +141,10 @@ bool CDisplay::initialise() {
                 maskStale_ = true;
                 break;
             }
-    setFixedSize(shown().size());
-    view_->setGeometry(shown().rect());
+    setFixedSize(picture_.size() * zoom_);
+    view_->setGeometry(rect());
     view_->raise();
-    setMask(shapeMask(shown()));
+    setMask(zoomedMask());
     dump_ = FrameDump::fromEnvironment();
     return true;
 }
@@ -155,16 +164,18 @@ void CDisplay::refresh() {
     if (picture_.isNull() || !frameBuffer_) return;
     composePanel(view(picture_), {frameBuffer_, params_.info.xSize, params_.info.ySize, params_.xPosDisplay,
                                   params_.yPosDisplay});
-    if (zoom_ > 1)
-        zoomArea(view(picture_), panelRect_.x(), panelRect_.y(), panelRect_.width(), panelRect_.height(),
-                 view(zoomed_), zoom_);
     if (maskStale_) {
         // The panel now covers the see-through pixels the plain picture had.
-        setMask(shapeMask(shown()));
+        setMask(zoomedMask());
         maskStale_ = false;
     }
     view_->repaint(QRect(panelRect_.topLeft() * zoom_, panelRect_.size() * zoom_));
     if (dump_) dump_->write(picture_);
+}
+
+QBitmap CDisplay::zoomedMask() const {
+    if (zoom_ == 1) return shapeMask(picture_);
+    return shapeMask(picture_.scaled(picture_.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 void CDisplay::prepareMenuAndDialog() {

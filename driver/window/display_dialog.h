@@ -5,6 +5,7 @@
 // keyboard keys go to the hard-key delivery.
 #pragma once
 
+#include <QBitmap>
 #include <QDialog>
 #include <QImage>
 #include <QPushButton>
@@ -41,10 +42,9 @@ class CDisplay : public QDialog {
     // manager's close do nothing.
     void done(int) override {}
 
-    // The composed board picture at 1:1 (what frame dumps hold).
+    // The composed board picture at 1:1 (what frame dumps hold); the
+    // window shows it at the zoom, each pixel a zoom x zoom square.
     const QImage &picture() const { return picture_; }
-    // What the window shows: the picture at the zoom.
-    const QImage &shown() const { return zoom_ == 1 ? picture_ : zoomed_; }
     int zoom() const { return zoom_; }
     HardKeyInput &input() { return input_; }
     QPushButton *powerButton() const { return power_; }
@@ -60,6 +60,8 @@ class CDisplay : public QDialog {
 
   private:
     void showInfo();
+    // The window's shape: the picture's, at the zoom.
+    QBitmap zoomedMask() const;
     // Lets go of every held key, redrawing a held button unpressed.
     void releaseAll();
 
@@ -67,7 +69,6 @@ class CDisplay : public QDialog {
     uint32_t *frameBuffer_;  // the driver's; only read during a refresh
     DisplayParams params_;
     QImage picture_;
-    QImage zoomed_;  // picture_ at the zoom; unused at zoom 1
     int zoom_ = 1;
     QRect panelRect_;         // the panel's pixels inside the picture
     bool maskStale_ = false;  // the plain picture had see-through panel pixels

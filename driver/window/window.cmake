@@ -23,7 +23,7 @@ target_sources(DDrv_Lumisim PRIVATE ${LUMISIM_WINDOW_SOURCES})
 target_include_directories(DDrv_Lumisim PRIVATE ${LUMISIM_WINDOW_DIR})
 # The installed board pictures' folder, relative to the installed driver.
 include(GNUInstallDirs)
-set(LUMISIM_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/vantrel)
+set(LUMISIM_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/vantrel CACHE INTERNAL "the board pictures, installed")
 file(RELATIVE_PATH LUMISIM_DATA_FROM_LIBRARY ${CMAKE_INSTALL_FULL_LIBDIR}
      ${CMAKE_INSTALL_PREFIX}/${LUMISIM_INSTALL_DATADIR})
 target_compile_definitions(DDrv_Lumisim PRIVATE LUMISIM_WITH_QT

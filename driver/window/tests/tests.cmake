@@ -26,7 +26,9 @@ add_executable(window_tests
   ${LUMISIM_WINDOW_DIR}/tests/window_test.cpp
   ${LUMISIM_WINDOW_DIR}/tests/hard_key_window_test.cpp
   ${LUMISIM_WINDOW_DIR}/tests/frame_dump_test.cpp)
-target_compile_definitions(window_tests PRIVATE LUMISIM_DATA_DIR="${LUMISIM_WINDOW_DIR}/data")
+target_compile_definitions(window_tests PRIVATE LUMISIM_DATA_DIR="${LUMISIM_WINDOW_DIR}/data"
+  MAKE_BOARD_PATH="$<TARGET_FILE:make_board>")
+add_dependencies(window_tests make_board)
 target_link_libraries(window_tests PRIVATE DDrv_Lumisim_testlib GTest::gtest_main)
 gtest_discover_tests(window_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60 LABELS "window_threads")

@@ -1,7 +1,5 @@
 #include "key_delivery.h"
 
-#include <pthread.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <cstdio>
@@ -9,6 +7,8 @@
 #include <mutex>
 #include <unordered_map>
 #include <unordered_set>
+
+#include "driver_thread.h"
 
 namespace lumisim {
 
@@ -65,13 +65,13 @@ KeyDelivery::Posted KeyDelivery::post(uint32_t key, bool pressed) {
     if (!s.thread.joinable()) {
         s.thread = std::thread(run, shared_);
         s.threadId = s.thread.get_id();
-        pthread_setname_np(s.thread.native_handle(), "lumisim-keys");
     }
     s.wake.notify_one();
     return Posted::Queued;
 }
 
 void KeyDelivery::run(const std::shared_ptr<Shared> &shared) {
+    becomeDriverThread("lumisim-keys");
     Shared &s = *shared;
     std::unique_lock lock(s.mutex);
     for (;;) {

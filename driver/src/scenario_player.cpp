@@ -1,15 +1,17 @@
 #include "scenario_player.h"
 
-#include <pthread.h>
-
 #include <chrono>
+
+#include "driver_thread.h"
 
 namespace lumisim {
 
 ScenarioPlayer::ScenarioPlayer(std::vector<ScenarioStep> steps, KeyDelivery &keys)
     : steps_(std::move(steps)), keys_(keys) {
-    thread_ = std::thread([this] { run(); });
-    pthread_setname_np(thread_.native_handle(), "lumisim-input");
+    thread_ = std::thread([this] {
+        becomeDriverThread("lumisim-input");
+        run();
+    });
 }
 
 ScenarioPlayer::~ScenarioPlayer() { stop(); }

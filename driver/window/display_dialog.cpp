@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointingDevice>
+#include <QTransform>
 #include <cstdio>
 
 #include "board_picture.h"
@@ -22,6 +23,10 @@ namespace lumisim {
 // presses on their places instead. A button held down looks pressed: it
 // is darkened in the shown picture, never in the frame buffer.
 class BoardView : public QWidget {
+    // Window rows painted per call, at most: Qt splits taller areas
+    // between helper threads.
+    static constexpr int kBandRows = 48;
+
   public:
     explicit BoardView(CDisplay &display) : QWidget(&display), display_(display) {
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -32,15 +37,18 @@ class BoardView : public QWidget {
     void paintEvent(QPaintEvent *event) override {
         QPainter painter(this);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
+        // In bands of a few rows: Qt paints a taller area with helper
+        // threads of its own, whose hand-over ThreadSanitizer cannot see,
+        // and the window needs none for a panel's worth of pixels.
         const QRect dirty = event->rect();
         const int zoom = display_.zoom();
-        if (zoom == 1) {
-            painter.drawImage(dirty, display_.picture(), dirty);
-        } else {
-            // Whole picture pixels covering the dirty area, each drawn as
-            // a zoom x zoom square (no smoothing is set on the painter).
-            const QRect source(QPoint(dirty.left() / zoom, dirty.top() / zoom),
-                               QPoint(dirty.right() / zoom, dirty.bottom() / zoom));
+        const int bandHeight = kBandRows / zoom * zoom;  // whole picture rows
+        for (int top = dirty.top() - dirty.top() % bandHeight; top <= dirty.bottom(); top += bandHeight) {
+            const QRect band = dirty.intersected(QRect(dirty.left(), top, dirty.width(), bandHeight));
+            // Whole picture pixels covering the band, each drawn as a
+            // zoom x zoom square (no smoothing is set on the painter).
+            const QRect source(QPoint(band.left() / zoom, band.top() / zoom),
+                               QPoint(band.right() / zoom, band.bottom() / zoom));
             painter.drawImage(QRect(source.topLeft() * zoom, source.size() * zoom), display_.picture(),
                               source);
         }
@@ -63,9 +71,9 @@ class BoardView : public QWidget {
     void leaveEvent(QEvent *) override { repaintIf(display_.input().pointerReleased()); }
 
   private:
-    // Repaints the buttons when the held one changed.
+    // Repaints the buttons, and only them, when the held one changed.
     void repaintIf(bool changed) {
-        if (changed) update();
+        if (changed) update(display_.input().buttonsArea());
     }
 
     CDisplay &display_;
@@ -173,9 +181,11 @@ void CDisplay::refresh() {
     if (dump_) dump_->write(picture_);
 }
 
-QBitmap CDisplay::zoomedMask() const {
-    if (zoom_ == 1) return shapeMask(picture_);
-    return shapeMask(picture_.scaled(picture_.size() * zoom_, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+QRegion CDisplay::zoomedMask() const {
+    // Scaled as a region, not as a picture: exact for whole factors, and
+    // no large image work.
+    const QRegion mask(shapeMask(picture_));
+    return zoom_ == 1 ? mask : QTransform::fromScale(zoom_, zoom_).map(mask);
 }
 
 void CDisplay::prepareMenuAndDialog() {
@@ -230,7 +240,7 @@ bool CDisplay::event(QEvent *event) {
 }
 
 void CDisplay::releaseAll() {
-    if (input_.releaseAll()) view_->update();
+    if (input_.releaseAll()) view_->update(input_.buttonsArea());
 }
 
 }  // namespace lumisim

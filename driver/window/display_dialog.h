@@ -5,10 +5,10 @@
 // keyboard keys go to the hard-key delivery.
 #pragma once
 
-#include <QBitmap>
 #include <QDialog>
 #include <QImage>
 #include <QPushButton>
+#include <QRegion>
 #include <memory>
 
 #include "driver_app.h"
@@ -61,7 +61,7 @@ class CDisplay : public QDialog {
   private:
     void showInfo();
     // The window's shape: the picture's, at the zoom.
-    QBitmap zoomedMask() const;
+    QRegion zoomedMask() const;
     // Lets go of every held key, redrawing a held button unpressed.
     void releaseAll();
 

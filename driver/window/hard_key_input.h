@@ -38,6 +38,8 @@ class HardKeyInput {
     // Releases everything held; true when a button was held.
     bool releaseAll();
 
+    // Where the buttons lie: what a change of the held one repaints.
+    QRect buttonsArea() const { return buttons_[0].rect.united(buttons_[1].rect); }
     // The rectangle of the button held with the mouse; null when none.
     QRect heldButton() const { return held_ >= 0 ? buttons_[held_].rect : QRect(); }
 

@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRLib.h ${CMAKE_SOURCE_DIR}/driver/include/DDrv.h
+              ${CMAKE_SOURCE_DIR}/driver/include/DDrv_Lumisim.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 if(TARGET VRLib AND TARGET DDrv_Lumisim)
@@ -38,7 +39,12 @@ if(TARGET Demoria)
   install(FILES ${CMAKE_BINARY_DIR}/bin/Board_320_240.bmp ${CMAKE_BINARY_DIR}/bin/Lumisim.ini
           DESTINATION ${CMAKE_INSTALL_BINDIR} OPTIONAL)
 endif()
-foreach(tool vr_fontconv vr_imgconv vr_drvcheck)
+# The board pictures also go to the driver's data folder, where the driver
+# looks when neither the current folder nor LUMISIM_BOARD_DIR has one.
+if(TARGET DDrv_Lumisim AND LUMISIM_INSTALL_DATADIR)
+  install(FILES ${CMAKE_BINARY_DIR}/bin/Board_320_240.bmp DESTINATION ${LUMISIM_INSTALL_DATADIR} OPTIONAL)
+endif()
+foreach(tool vr_fontconv vr_imgconv vr_drvcheck make_board)
   if(TARGET ${tool})
     set_target_properties(${tool} PROPERTIES INSTALL_RPATH "${VR_INSTALL_RPATH}")
     install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

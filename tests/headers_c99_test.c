@@ -1,5 +1,6 @@
 /* The public headers compile as C99; records are usable from C. */
 #include "DDrv.h"
+#include "DDrv_Lumisim.h"
 #include "DDrv_SSD0323.h"
 #include "VRLib.h"
 #include "ssd0323_grey.h"

@@ -29,14 +29,20 @@ extern "C" {
 
 /** The graphic callback: the library's StdGraphicFunctions. */
 typedef VR_GraphicCallback DDrv_GraphicCallback;
-/** The hard-key callback: key code and pressed (1) or released (0). */
+/** The hard-key callback: key code (VR_KEY_...) and pressed (1) or
+ *  released (0). DDrv_Lumisim calls it on a key thread of its own, one call
+ *  at a time in event order, never on the window's thread: the callback may
+ *  draw and call DDrv_RefreshDisplay (while no other thread draws), and a
+ *  slow one only delays later keys. */
 typedef VR_HardKeyCallback DDrv_HardKeyCallback;
 
 /** [1] Reads the display parameters, keeps graphic, opens the window and
  *  returns when it is up. 258 if either callback is null or the window
  *  cannot come up. */
 DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback hardKey);
-/** [2] Closes the window and frees the frame buffer; 0. */
+/** [2] Waits for a running hard-key callback, drops queued keys (a held
+ *  key still gets its release first), closes the window and frees the
+ *  frame buffer; 0. */
 DDRV_API VR_Status DDrv_DeInitDriver(void);
 /** [3] Stores the colour word; 258 outside XSize x YSize or while unbound. */
 DDRV_API VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour);
@@ -67,7 +73,8 @@ DDRV_API VR_Status DDrv_GetDisplayContrast(uint8_t *contrast);
 DDRV_API VR_Status DDrv_SetDisplayBrightness(uint32_t brightness);
 /** [16] Writes 0; 258 if null. */
 DDRV_API VR_Status DDrv_GetDisplayBrightness(uint8_t *brightness);
-/** [17] Stores the callback, returns the one stored before. */
+/** [17] Stores the callback, returns the one stored before; the next key
+ *  event goes to the new one. */
 DDRV_API DDrv_HardKeyCallback DDrv_SetHardKeyCallback(DDrv_HardKeyCallback hardKey);
 /** [18] Sets the active window (not compared with the display); 258 if null. */
 DDRV_API VR_Status DDrv_SetActiveWindow(const VR_Point *origin, const VR_Size *size);

@@ -2,6 +2,8 @@
 // side: start, refresh, invalidate, close, destroy (the destructor), pixel
 // access through the frame buffer, and the hard-key callback swap. A
 // headless implementation stands in where no window system is available.
+// Every display object delivers hard keys (from its window, a scenario or
+// DDrv_InjectHardKey) on a thread of its own.
 #pragma once
 
 #include <atomic>
@@ -9,6 +11,8 @@
 #include <memory>
 
 #include "DDrv.h"
+#include "key_delivery.h"
+#include "scenario_player.h"
 
 namespace lumisim {
 
@@ -22,8 +26,9 @@ struct DisplayParams {
 static_assert(sizeof(DisplayParams) == 24);
 static_assert(offsetof(DisplayParams, info) == 4);
 
-// The display object: owns the frame buffer (XSize x YSize colour words)
-// and the hard-key callback. Destroying it frees both.
+// The display object: owns the frame buffer (XSize x YSize colour words),
+// the hard-key callback with its delivery, and a scenario being replayed.
+// Destroying it frees them all.
 class DisplayWindow {
   public:
     virtual ~DisplayWindow() = default;
@@ -43,16 +48,33 @@ class DisplayWindow {
     virtual void close() = 0;
 
     uint32_t *frameBuffer() const { return frameBuffer_.get(); }
-    DDrv_HardKeyCallback swapHardKey(DDrv_HardKeyCallback cb) { return hardKey_.exchange(cb); }
+    DDrv_HardKeyCallback swapHardKey(DDrv_HardKeyCallback cb) { return keys_.swapCallback(cb); }
     bool isUp() const { return up_.load(std::memory_order_acquire); }
+    KeyDelivery &keys() { return keys_; }
+
+    // Replays the scenario once the window is up.
+    void play(std::vector<ScenarioStep> steps) {
+        player_ = std::make_unique<ScenarioPlayer>(std::move(steps), keys_);
+    }
+    // Called after every refresh the application asked for.
+    void refreshed() {
+        if (player_) player_->refreshed();
+    }
+    // Ends the replay and the key delivery (waiting for a running
+    // callback); the window stays up, so a callback may refresh meanwhile.
+    void stopInput() {
+        if (player_) player_->stop();
+        keys_.stop();
+    }
 
   protected:
     // Allocates XSize x YSize words, zeroed; false when memory is short.
     bool allocateFrameBuffer(const DisplayParams &p);
 
     std::unique_ptr<uint32_t[]> frameBuffer_;
-    std::atomic<DDrv_HardKeyCallback> hardKey_{nullptr};
     std::atomic<bool> up_{false};  // the window-up flag
+    KeyDelivery keys_;
+    std::unique_ptr<ScenarioPlayer> player_;  // posts into keys_, so goes first
 };
 
 // The window side to use: headless with LUMISIM_HEADLESS=1 or without any

@@ -4,7 +4,7 @@ namespace lumisim {
 
 bool HeadlessWindow::start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) {
     if (!allocateFrameBuffer(params)) return false;
-    hardKey_.store(hardKey);
+    keys_.swapCallback(hardKey);
     up_.store(true, std::memory_order_release);
 #ifdef LUMISIM_WITH_QT
     dump_ = FrameDump::fromEnvironment(params.info.xSize, params.info.ySize);

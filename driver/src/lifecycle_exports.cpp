@@ -1,9 +1,13 @@
 // Binding and unbinding the display: DDrv_InitDriver, DDrv_DeInitDriver,
 // the two refreshes and the hard-key callback.
+#include <cstdio>
+#include <cstdlib>
+
 #include "DDrv.h"
 #include "display_params.h"
 #include "driver_state.h"
 #include "pixel_access.h"
+#include "scenario.h"
 
 using lumisim::g_driver;
 
@@ -24,6 +28,14 @@ bool bringUp(lumisim::DriverState &d, DDrv_HardKeyCallback hardKey) {
     }
 }
 
+// The scenario named by LUMISIM_INPUT, read anew by every initialisation;
+// no steps when the variable is unset or empty.
+lumisim::Scenario inputScenario() {
+    const char *path = std::getenv("LUMISIM_INPUT");
+    if (path == nullptr || *path == '\0') return {};
+    return lumisim::loadScenario(path);
+}
+
 }  // namespace
 
 extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback hardKey) {
@@ -37,7 +49,16 @@ extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv
     const VR_DisplayInfo &info = d.params.info;
     d.activeWindow = VR_Window{0, 0, info.displayWidth, info.displayHeight};
     d.hardKey.store(hardKey);
-    return bringUp(d, hardKey) ? VR_OK : VR_ERR_DRIVER;
+    // A scenario that cannot be replayed fails loudly before any window
+    // opens: a test with a typo must not pass by testing nothing.
+    lumisim::Scenario scenario = inputScenario();
+    if (!scenario.error.empty()) {
+        std::fprintf(stderr, "DDrv_Lumisim: %s\n", scenario.error.c_str());
+        return VR_ERR_DRIVER;
+    }
+    if (!bringUp(d, hardKey)) return VR_ERR_DRIVER;
+    if (!scenario.steps.empty()) d.display->play(std::move(scenario.steps));
+    return VR_OK;
 }
 
 extern "C" DDRV_API VR_Status DDrv_DeInitDriver(void) {
@@ -46,7 +67,10 @@ extern "C" DDRV_API VR_Status DDrv_DeInitDriver(void) {
 }
 
 extern "C" DDRV_API VR_Status DDrv_RefreshDisplay(void) {
-    if (g_driver.display) g_driver.display->refresh();
+    if (lumisim::DisplayWindow *display = g_driver.display) {
+        display->refresh();
+        display->refreshed();
+    }
     return VR_OK;
 }
 

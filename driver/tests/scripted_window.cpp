@@ -23,7 +23,7 @@ class ScriptedWindow final : public lumisim::DisplayWindow {
         if (script().failStart) return false;
         if (!allocateFrameBuffer(params)) return false;
         words_ = size_t(params.info.xSize) * params.info.ySize;
-        hardKey_.store(hardKey);
+        keys_.swapCallback(hardKey);
         up_.store(true);
         return true;
     }

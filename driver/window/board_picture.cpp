@@ -1,8 +1,13 @@
 #include "board_picture.h"
 
+#include <dlfcn.h>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "compose.h"
@@ -18,6 +23,30 @@ uint16_t le16(const unsigned char *p) { return uint16_t(p[0] | p[1] << 8); }
 
 QString boardPictureName(int xSize, int ySize) {
     return QStringLiteral("Board_%1_%2.bmp").arg(xSize).arg(ySize);
+}
+
+QString installedDataFolder() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void *>(&installedDataFolder), &info) == 0 || info.dli_fname == nullptr)
+        return {};
+    const QString library = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath();
+    return QDir::cleanPath(library + QStringLiteral("/") + QStringLiteral(LUMISIM_DATA_FROM_LIBRARY));
+}
+
+BoardLookup findBoardPicture(const QString &name) {
+    BoardLookup lookup;
+    lookup.searched << QDir::currentPath();
+    if (const char *dir = std::getenv("LUMISIM_BOARD_DIR"); dir && *dir)
+        lookup.searched << QDir(QString::fromLocal8Bit(dir)).absolutePath();
+    if (const QString installed = installedDataFolder(); !installed.isEmpty()) lookup.searched << installed;
+    for (const QString &folder : lookup.searched) {
+        const QString path = QDir(folder).filePath(name);
+        if (QFileInfo::exists(path)) {
+            lookup.path = path;
+            break;
+        }
+    }
+    return lookup;
 }
 
 bool bmpComplete(const QString &path) {

@@ -140,7 +140,7 @@ void GuiThread::runWindow() {
         CDisplayDriverWin32App app(start.params, *start.windowUp);
         QSocketNotifier wakeUps(wakeFd_, QSocketNotifier::Read);
         QObject::connect(&wakeUps, &QSocketNotifier::activated, [this] { serve(); });
-        CDisplay display(app, start.frameBuffer);
+        CDisplay display(app, start.frameBuffer, start.keys);
         if (display.initialise()) {
             display_ = &display;
             display.show();

@@ -21,12 +21,13 @@ namespace lumisim {
 class CDisplay;
 class CDisplayDriverWin32App;
 
-// What a window start hands to the GUI thread; the frame buffer and the
-// window-up flag belong to the display object.
+// What a window start hands to the GUI thread; the frame buffer, the
+// window-up flag and the key delivery belong to the display object.
 struct WindowStart {
     DisplayParams params;
     uint32_t *frameBuffer;
     std::atomic<bool> *windowUp;
+    KeyDelivery *keys;
 };
 
 class GuiThread {

@@ -16,8 +16,8 @@ class QtDisplayWindow final : public DisplayWindow {
 
     bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) override {
         if (!allocateFrameBuffer(params)) return false;
-        hardKey_.store(hardKey);
-        session_ = GuiThread::instance().startWindow({params, frameBuffer_.get(), &up_});
+        keys_.swapCallback(hardKey);
+        session_ = GuiThread::instance().startWindow({params, frameBuffer_.get(), &up_, &keys_});
         return session_ != 0;
     }
     void refresh() override {

@@ -14,12 +14,20 @@ set(LUMISIM_WINDOW_SOURCES
   ${LUMISIM_WINDOW_DIR}/driver_app.cpp
   ${LUMISIM_WINDOW_DIR}/frame_dump.cpp
   ${LUMISIM_WINDOW_DIR}/gui_thread.cpp
+  ${LUMISIM_WINDOW_DIR}/hard_key_input.cpp
   ${LUMISIM_WINDOW_DIR}/info_dialog.cpp
   ${LUMISIM_WINDOW_DIR}/qt_window.cpp
+  ${LUMISIM_WINDOW_DIR}/window_settings.cpp
   ${LUMISIM_RESOURCES})
 target_sources(DDrv_Lumisim PRIVATE ${LUMISIM_WINDOW_SOURCES})
 target_include_directories(DDrv_Lumisim PRIVATE ${LUMISIM_WINDOW_DIR})
-target_compile_definitions(DDrv_Lumisim PRIVATE LUMISIM_WITH_QT)
+# The installed board pictures' folder, relative to the installed driver.
+include(GNUInstallDirs)
+set(LUMISIM_INSTALL_DATADIR ${CMAKE_INSTALL_DATADIR}/vantrel CACHE INTERNAL "the board pictures, installed")
+file(RELATIVE_PATH LUMISIM_DATA_FROM_LIBRARY ${CMAKE_INSTALL_FULL_LIBDIR}
+     ${CMAKE_INSTALL_PREFIX}/${LUMISIM_INSTALL_DATADIR})
+target_compile_definitions(DDrv_Lumisim PRIVATE LUMISIM_WITH_QT
+  LUMISIM_DATA_FROM_LIBRARY="${LUMISIM_DATA_FROM_LIBRARY}")
 target_link_libraries(DDrv_Lumisim PRIVATE Qt6::Widgets ${CMAKE_DL_LIBS})
 # The composition loop is the refresh's hot path; let it vectorise.
 set_source_files_properties(${LUMISIM_WINDOW_DIR}/compose.cpp PROPERTIES COMPILE_OPTIONS "-O3")

@@ -260,7 +260,29 @@ typedef struct VR_Bitmap {
     const VR_BitmapPart *parts;
 } VR_Bitmap;
 
-/** Hard-key callback; the simulating driver stores it and never calls it. */
+/** Hard-key codes, the key argument of the hard-key callback: the board's
+ *  two keys, then a five-way navigation set for boards with more keys. */
+enum {
+    VR_KEY_POWER = 1,   /**< "Power" */
+    VR_KEY_R_TASTE = 2, /**< "R-Taste" */
+    VR_KEY_UP = 3,
+    VR_KEY_DOWN = 4,
+    VR_KEY_LEFT = 5,
+    VR_KEY_RIGHT = 6,
+    VR_KEY_ENTER = 7,
+    VR_KEY_BACK = 8
+};
+
+/** The pressed argument of the hard-key callback. */
+enum { VR_KEY_RELEASED = 0, VR_KEY_PRESSED = 1 };
+
+/** Hard-key callback: a key code (VR_KEY_...) and VR_KEY_PRESSED or
+ *  VR_KEY_RELEASED. Every press is followed by exactly one release of the
+ *  same key. The simulating driver calls it on a thread of its own (never
+ *  the thread that initialised the library, never the window's), one call
+ *  at a time in the order the keys were pressed; the callback may draw and
+ *  call VR_RefreshDisplay, provided no other thread draws at the same time.
+ *  DDrv_DeInitDriver waits for a running call to return. */
 typedef void (*VR_HardKeyCallback)(uint32_t key, uint32_t pressed);
 
 /** The software renderer's entry, handed to the driver at initialisation. */

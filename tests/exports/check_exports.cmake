@@ -1,7 +1,7 @@
 # Compares the dynamic symbols a shared library defines with the functions
 # its header declares (those marked with the export macro), and names every
 # missing and every extra one.
-# Usage: cmake -DNM=<nm> -DLIBRARY=<.so> -DHEADER=<.h> -DMACRO=<API macro>
+# Usage: cmake -DNM=<nm> -DLIBRARY=<.so> -DHEADER=<.h>[|<.h>...] -DMACRO=<API macro>
 #              -DCOUNT=<declared functions expected> -P check_exports.cmake
 
 if(NOT NM)
@@ -9,7 +9,13 @@ if(NOT NM)
 endif()
 
 # Declared: "MACRO <type> name(" with the whole header on one line.
-file(READ "${HEADER}" header)
+# HEADER may name several headers, separated by '|'.
+string(REPLACE "|" ";" headerFiles "${HEADER}")
+set(header "")
+foreach(file IN LISTS headerFiles)
+  file(READ "${file}" text)
+  string(APPEND header "${text}\n")
+endforeach()
 string(REPLACE ";" "," header "${header}")
 string(REPLACE "\n" " " header "${header}")
 string(REGEX MATCHALL "${MACRO} [A-Za-z0-9_ ]+[ *]+[A-Za-z_][A-Za-z0-9_]*\\(" decls "${header}")
@@ -50,7 +56,7 @@ list(LENGTH declared declaredCount)
 
 set(errors "")
 if(NOT declaredCount EQUAL COUNT)
-  string(APPEND errors "${HEADER} declares ${declaredCount} functions, not ${COUNT}\n")
+  string(APPEND errors "${HEADER} declare ${declaredCount} functions, not ${COUNT}\n")
 endif()
 if(missing)
   list(JOIN missing " " text)

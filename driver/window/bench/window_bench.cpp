@@ -4,6 +4,7 @@
 // Run from the folder holding Board_320_240.bmp and Lumisim.ini (bin/).
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <vector>
 
 #include "DDrv.h"
@@ -49,5 +50,14 @@ void BM_SynchronousRefresh(benchmark::State &state) {
     DDrv_DeInitDriver();
 }
 BENCHMARK(BM_SynchronousRefresh)->UseRealTime()->MinTime(2.0);
+
+// The same at zoom 3: the panel's part of the window is painted scaled up
+// nearest-neighbour, nine times the pixels.
+void BM_SynchronousRefreshZoom3(benchmark::State &state) {
+    setenv("LUMISIM_ZOOM", "3", 1);
+    BM_SynchronousRefresh(state);
+    unsetenv("LUMISIM_ZOOM");
+}
+BENCHMARK(BM_SynchronousRefreshZoom3)->UseRealTime()->MinTime(2.0);
 
 }  // namespace

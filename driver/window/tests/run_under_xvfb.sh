@@ -7,7 +7,7 @@ set -u
 check=$1 data=$2
 
 skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in Xvfb import xwininfo; do
+for tool in Xvfb import xwininfo xdotool; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/setup.sh installs it)"
 done
 
@@ -20,8 +20,11 @@ cleanup() {
 trap cleanup EXIT
 cp "$data/Board_320_240.bmp" "$data/Lumisim.ini" "$work/"
 
-# Xvfb picks a free display number and writes it to fd 3 once it listens.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Xvfb picks a free display number and writes it to fd 3 once it listens;
+# the screen holds the window at zoom 3. No reset when the last client
+# leaves: a check that brings the window up again must not find the server
+# in the middle of one.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break

@@ -141,9 +141,11 @@ TEST_F(WindowTest, WindowCarriesTheIconInSixSizes) {
     for (int s : {256, 128, 48, 32, 24, 16}) EXPECT_TRUE(sizes.contains(QSize(s, s))) << s;
 }
 
-TEST_F(WindowTest, HardKeyButtonsExistHiddenBehindThePictureAndDoNothing) {
-    static int keys = 0;
-    ASSERT_EQ(DDrv_InitDriver(fillSquare, [](uint32_t, uint32_t) { ++keys; }), 0);
+// The buttons only carry the places of the board's keys (the picture takes
+// the clicks there, see hard_key_window_test.cpp); the window ignores the
+// dialog's own ways to close.
+TEST_F(WindowTest, HardKeyButtonsLieHiddenBehindThePictureAndTheWindowStays) {
+    ASSERT_EQ(DDrv_InitDriver(fillSquare, noKey), 0);
     struct Button {
         QString text;
         QRect geometry;
@@ -170,7 +172,6 @@ TEST_F(WindowTest, HardKeyButtonsExistHiddenBehindThePictureAndDoNothing) {
         QApplication::sendEvent(display(), &escape);
         display()->close();  // what the window manager's close does
     });
-    EXPECT_EQ(keys, 0);
     EXPECT_TRUE(onGui([] { return display()->isVisible(); }));
     EXPECT_EQ(differingPixels(grabWindow(), before), 0);
 }

@@ -86,7 +86,7 @@ class Placer {
 
     // Blends src over the destination pixel into out; false when the driver
     // refused the read (the row ends there). Red and blue share one multiply:
-    // each product stays below 65536, so the 16-bit lanes never carry.
+    // each sum stays below 65536, so the 16-bit lanes never carry.
     bool blend(const uint8_t *src, uint32_t col, uint32_t &out) {
         VR_Colour d;
         last_ = DDrv_GetPixel(at(col), &d);
@@ -94,10 +94,18 @@ class Placer {
         const uint32_t dw = wordOf(d);
         const uint32_t a = src[3], na = 255 - a;
         const uint32_t rb =
-            ((uint32_t(src[0]) | uint32_t(src[2]) << 16) * a + ((dw >> 8) & 0x00FF00FF) * na) >> 8;
-        const uint32_t g = (src[1] * a + ((dw >> 16) & 0xFF) * na) >> 8;
-        out = (rb & 0x00FF00FF) << 8 | g << 16;
+            div255((uint32_t(src[0]) | uint32_t(src[2]) << 16) * a + ((dw >> 8) & 0x00FF00FF) * na);
+        const uint32_t g = div255(src[1] * a + ((dw >> 16) & 0xFF) * na);
+        out = (rb & 0x00FF00FF) << 8 | (g & 0xFF) << 16;
         return true;
+    }
+
+    // Rounded division by 255 in each 16-bit lane (lanes up to 255 * 255).
+    // Dividing by 256 instead darkened the background of an icon redrawn in
+    // place by one step per draw, and kept opaque white at 254.
+    static uint32_t div255(uint32_t x) {
+        const uint32_t t = x + 0x00800080;
+        return (t + ((t >> 8) & 0x00FF00FF)) >> 8;
     }
 
     bool write(uint32_t col, uint32_t w) {

@@ -152,10 +152,14 @@ VR_Status drawTextBox(const VR_Point *pos, const VR_Window *win, const void *par
             case kJustified: {
                 const int64_t slack = width - widthOf(line);
                 const auto word = uint32_t(spaceAdvance + (spaces > 0 ? slack / spaces : 0));
+                // Inside a frame the line keeps the left-aligned margin, or it
+                // would paint over the frame's left column; a box without a
+                // frame has always started its justified lines at its edge.
+                const int64_t x = b > 0 ? pos->x + b + 1 : pos->x;
                 if (paragraphEnd)
-                    drawText(line, pos->x, y, word);
+                    drawText(line, x, y, word);
                 else
-                    drawSpread(line, len, pos->x, y, width - b - 1, fh, word);
+                    drawSpread(line, len, x, y, pos->x + width - b - 1 - x, fh, word);
                 break;
             }
             default:

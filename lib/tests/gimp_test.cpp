@@ -96,18 +96,77 @@ TEST_F(GimpTest, AlphaBlendsEachPixelOverTheDisplay) {
     fake::setPixelDirect(1, 0, word(rgb(100, 200, 255)));
     Image raw(0, 2, 1, 4, {255, 0, 0, 255, 10, 20, 30, 0});
     EXPECT_EQ(draw(raw, 0, 0), VR_OK);
-    EXPECT_EQ(fake::pixel(0, 0), word(rgb(254, 0, 0)));     // alpha 255: 255 * 255 >> 8
-    EXPECT_EQ(fake::pixel(1, 0), word(rgb(99, 199, 254)));  // alpha 0: the display scaled by 255/256
+    EXPECT_EQ(fake::pixel(0, 0), word(rgb(255, 0, 0)));      // opaque: the image's colour
+    EXPECT_EQ(fake::pixel(1, 0), word(rgb(100, 200, 255)));  // transparent: the display as it was
     EXPECT_EQ(fake::count(fake::Fn::GetPixel), 2u);
 
     // A run blends its own source over each destination, not the previous
-    // result: (200 * 128 + d * 127) >> 8.
+    // result: (200 * 128 + d * 127) / 255, rounded.
     fake::setPixelDirect(0, 1, word(rgb(0, 0, 0)));
     fake::setPixelDirect(1, 1, word(rgb(255, 255, 255)));
     Image run(1, 2, 1, 4, {0x82, 200, 200, 200, 128});
     EXPECT_EQ(draw(run, 0, 1), VR_OK);
     EXPECT_EQ(fake::pixel(0, 1), word(rgb(100, 100, 100)));
-    EXPECT_EQ(fake::pixel(1, 1), word(rgb(226, 226, 226)));
+    EXPECT_EQ(fake::pixel(1, 1), word(rgb(227, 227, 227)));
+}
+
+TEST_F(GimpTest, OpaqueAndTransparentPixelsAreExactForEveryChannelValue) {
+    // Row 0: each value v drawn opaque over its complement; row 1: drawn fully
+    // transparent over v itself. Both must come out as v in every channel.
+    std::vector<uint8_t> opaque, clear;
+    for (int v = 0; v < 256; ++v) {
+        const auto c = uint8_t(v), n = uint8_t(255 - v);
+        fake::setPixelDirect(uint16_t(v), 0, word(rgb(n, n, n)));
+        fake::setPixelDirect(uint16_t(v), 1, word(rgb(c, n, c)));
+        opaque.insert(opaque.end(), {c, c, c, 255});
+        clear.insert(clear.end(), {n, c, n, 0});
+    }
+    Image top(0, 256, 1, 4, opaque), bottom(0, 256, 1, 4, clear);
+    EXPECT_EQ(draw(top, 0, 0), VR_OK);
+    EXPECT_EQ(draw(bottom, 0, 1), VR_OK);
+    for (int v = 0; v < 256; ++v) {
+        const auto c = uint8_t(v), n = uint8_t(255 - v);
+        ASSERT_EQ(fake::pixel(uint16_t(v), 0), word(rgb(c, c, c))) << v;
+        ASSERT_EQ(fake::pixel(uint16_t(v), 1), word(rgb(c, n, c))) << v;
+    }
+}
+
+TEST_F(GimpTest, AnIconRedrawnInPlaceLeavesItsTransparentBackgroundAlone) {
+    // A 2 x 1 icon over a light grey background: a transparent pixel and an
+    // opaque black one. 1,000 redraws keep the grey bit-exact.
+    fake::setPixelDirect(0, 0, word(rgb(249, 249, 249)));
+    fake::setPixelDirect(1, 0, word(rgb(249, 249, 249)));
+    Image icon(1, 2, 1, 4, {0x02, 0, 0, 0, 0, 0, 0, 0, 255});
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(draw(icon, 0, 0), VR_OK);
+    EXPECT_EQ(fake::pixel(0, 0), word(rgb(249, 249, 249)));
+    EXPECT_EQ(fake::pixel(1, 0), word(rgb(0, 0, 0)));
+}
+
+TEST_F(GimpTest, HalfAlphaRoundsToTheNearestStep) {
+    // (source * a + destination * (255 - a)) / 255 rounded to nearest; the
+    // cases are where a division by 256 or a truncation would be a step low.
+    struct Case {
+        uint8_t src, dst, alpha, want;
+    };
+    const Case cases[] = {
+        {1, 0, 128, 1},        // 128 / 255 = 0.502
+        {0, 1, 127, 1},        // 128 / 255
+        {255, 0, 128, 128},    // 32640 / 255 = 128 exactly
+        {0, 255, 128, 127},    // 32385 / 255 = 127 exactly
+        {100, 201, 128, 150},  // (12800 + 25527) / 255 = 150.3
+        {3, 0, 85, 1},         // 255 / 255
+        {2, 0, 64, 1},         // 128 / 255
+        {1, 0, 127, 0},        // 127 / 255 = 0.498
+    };
+    int x = 0;
+    for (const Case &c : cases) {
+        fake::setPixelDirect(uint16_t(x), 0, word(rgb(c.dst, c.dst, c.dst)));
+        Image px(0, 1, 1, 4, {c.src, c.src, c.src, c.alpha});
+        EXPECT_EQ(draw(px, uint16_t(x), 0), VR_OK);
+        EXPECT_EQ(fake::pixel(uint16_t(x), 0), word(rgb(c.want, c.want, c.want)))
+            << int(c.src) << " over " << int(c.dst) << " at alpha " << int(c.alpha);
+        ++x;
+    }
 }
 
 TEST_F(GimpTest, ClipsToTheActiveWindowOnEverySide) {
@@ -129,7 +188,7 @@ TEST_F(GimpTest, ClipsToTheActiveWindowOnEverySide) {
     ASSERT_EQ(VR_SetActiveWindow(&origin, &size), VR_OK);
     Image rle(1, 5, 5, 4, {0x99, 255, 0, 0, 255});
     EXPECT_EQ(draw(rle, 10, 20), VR_OK);
-    EXPECT_EQ(fake::ascii(10, 20, 5, 5, {{word(rgb(254, 0, 0)), 'r'}}),
+    EXPECT_EQ(fake::ascii(10, 20, 5, 5, {{word(rgb(255, 0, 0)), 'r'}}),
               ".....\n.rrr.\n.rrr.\n.rrr.\n.....\n");
     EXPECT_EQ(fake::count(fake::Fn::GetPixel), 9u);
 }

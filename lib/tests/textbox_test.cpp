@@ -169,21 +169,54 @@ TEST_F(TextBoxTest, BoxesTooSmallForText) {
 }
 
 TEST_F(TextBoxTest, JustifiedLinesReachTheInnerRightEdge) {
-    // Width 30, border 1: "ab cd ef" (24 wide) widens its two gaps by 2 each
-    // so "f" ends at column 28; the first word carries 3 + (30 - 24) / 3.
-    // The paragraph's last line stays as it is.
+    // Width 30, border 1: lines start at the inner column 2 like left-aligned
+    // ones; "ab cd ef" (24 wide) widens its two gaps by 1 each so its last
+    // cell is column 27, the inner right edge. The first word carries
+    // 3 + (30 - 24) / 3. The paragraph's last line stays left-aligned.
     EXPECT_EQ(box(0, 0, 30, 12, "ab cd ef gh", 3, 1), VR_OK);
     EXPECT_EQ(g_lines,
-              (std::vector<Line>{{"ab ", 0, 2, 5}, {"cd ", 11, 2, 0}, {"ef", 22, 2, 0}, {"gh", 0, 6, 3}}));
+              (std::vector<Line>{{"ab ", 2, 2, 5}, {"cd ", 12, 2, 0}, {"ef", 22, 2, 0}, {"gh", 2, 6, 3}}));
     EXPECT_EQ(rects(), 3u);  // frame and two gaps
     EXPECT_EQ(fake::ascii(0, 2, 30, 2, kLegend),
-              "##_##______##_##______##_##_.B\n"
-              "##_##______##_##______##_##_.B\n");
+              "B.##_##_____##_##_____##_##_.B\n"
+              "B.##_##_____##_##_____##_##_.B\n");
 
     // A single word cannot be spread.
     g_lines.clear();
     EXPECT_EQ(box(0, 20, 30, 10, "abcdefghijk", 3, 1), VR_OK);
-    EXPECT_EQ(g_lines[0], (Line{"abcdefghi", 0, 22, 3}));
+    EXPECT_EQ(g_lines[0], (Line{"abcdefghi", 2, 22, 3}));
+
+    // Without a frame a justified box starts at its own left edge and spreads
+    // to one column short of its right edge.
+    g_lines.clear();
+    EXPECT_EQ(box(40, 40, 30, 12, "ab cd ef gh", 3, 0), VR_OK);
+    EXPECT_EQ(g_lines, (std::vector<Line>{
+                           {"ab ", 40, 41, 5}, {"cd ", 52, 41, 0}, {"ef", 63, 41, 0}, {"gh", 40, 45, 3}}));
+}
+
+TEST_F(TextBoxTest, JustifiedLinesNeverTouchTheFrame) {
+    // Frames 1 to 3 wide around a text of spread lines, paragraph ends and a
+    // word that fills a whole line: the frame stays whole and the one-pixel
+    // margin inside it stays untouched on the left and right.
+    const char *text = "aa b cc dd e ff\ngggggggggg hh ii\njj kk";
+    for (uint32_t border : {1u, 2u, 3u}) {
+        SCOPED_TRACE(border);
+        const int w = 40, h = 40, b = int(border), left = 50 * b;
+        ASSERT_EQ(box(uint16_t(left), 0, w, h, text, 3, border), VR_OK);
+        const std::string art = fake::ascii(uint16_t(left), 0, w, h, kLegend);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const char c = art[size_t(y * (w + 1) + x)];
+                const bool frame = x < b || y < b || x >= w - b || y >= h - b;
+                const bool margin = !frame && (x == b || x == w - b - 1 || y == b || y == h - b - 1);
+                if (frame) {
+                    ASSERT_EQ(c, 'B') << x << ", " << y;
+                } else if (margin) {
+                    ASSERT_EQ(c, '.') << x << ", " << y;
+                }
+            }
+        EXPECT_NE(art.find('#'), std::string::npos);
+    }
 }
 
 TEST_F(TextBoxTest, LongLinesAreCutToTheBuffer) {

@@ -8,6 +8,8 @@ include(CMakePackageConfigHelpers)
 install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRLib.h ${CMAKE_SOURCE_DIR}/driver/include/DDrv.h
               ${CMAKE_SOURCE_DIR}/driver/include/DDrv_Lumisim.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# C++20 only: Windows-1252 texts from UTF-8 literals at compile time.
+install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRCp1252.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
 if(TARGET VRLib AND TARGET DDrv_Lumisim)
   target_include_directories(VRLib INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)

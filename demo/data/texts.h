@@ -3,9 +3,11 @@
 // text-box line.
 #pragma once
 
-#include "cp1252.h"
+#include "VRCp1252.hpp"
 
 namespace demoria::texts {
+
+using vr::cp1252;
 
 inline constexpr auto kTitleFeatures = cp1252(u8"Vantrel Grafikbibliothek\nFeatures");
 inline constexpr auto kTitleStructure = cp1252(u8"Vantrel Grafikbibliothek\nAufbau");

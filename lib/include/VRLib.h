@@ -411,7 +411,13 @@ VR_API VR_Status VR_DrawGIMPBitmap(const VR_Point *position, const VR_GIMPBitmap
  *  string->text at the terminating zero. 6 start outside the window or a
  *  character outside the font (before any pixel), 4 no current font. The
  *  cell is not clipped to the window; pixels beyond coordinate 65535 are
- *  dropped, never wrapped. Mode 0: area refresh of the text cell. */
+ *  dropped, never wrapped. Mode 0: area refresh of the text cell.
+ *
+ *  Each byte is one character of the font's 8-bit code page (Windows-1252
+ *  for fonts made with vr_fontconv's default), never UTF-8: a UTF-8 "ä"
+ *  draws as two characters, "Ã¤". In C, compile the texts with
+ *  `-fexec-charset=CP1252` or write them with escapes ("N\xE4" "chste");
+ *  in C++20, convert them at compile time with vr::cp1252 from VRCp1252.hpp. */
 VR_API VR_Status VR_DrawString(const VR_Point *position, VR_StringParams *string);
 /** A string cut below maxWidth pixels, with suffix where cut (code 8).
  *  1 when maxWidth reaches the window's right edge or the suffix does not fit. */

@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "VRCp1252.hpp"
+
 namespace fontconv {
-
-namespace {
-
-// 0x80..0x9F of Windows-1252; 0 marks the five undefined bytes.
-constexpr char16_t kWindows1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-}  // namespace
 
 std::optional<CodePage> codePageNamed(const std::string &name) {
     std::string n = name;
@@ -27,9 +19,9 @@ std::optional<char32_t> unicodeOf(CodePage page, uint8_t b) {
     if (b < 0x20 || b == 0x7F) return std::nullopt;
     if (b < 0x80 || b >= 0xA0) return char32_t{b};
     if (page == CodePage::Latin1) return std::nullopt;
-    char16_t u = kWindows1252High[b - 0x80];
+    const char32_t u = vr::cp1252ToUnicode(b);
     if (u == 0) return std::nullopt;
-    return char32_t{u};
+    return u;
 }
 
 }  // namespace fontconv

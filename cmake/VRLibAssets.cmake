@@ -2,7 +2,7 @@
 # way the demo's own assets are made. Each function writes <name>.c and
 # <name>.h into <build folder>/vrlib_assets (or OUTPUT_DIRECTORY), adds the
 # .c to the target and the folder to its include path, so the program says
-# #include "<name>.h".
+# #include "<name>.h". The project must enable C (project(<name> C CXX)).
 # A change to the source file or to a converter shows in the next build.
 #
 #   vrlib_add_font(<target> <name> FACE <font file> HEIGHT <rows>
@@ -27,6 +27,11 @@ include_guard(GLOBAL)
 function(_vrlib_asset_output target name dir out)
   if(NOT TARGET ${target})
     message(FATAL_ERROR "vrlib_add_font/vrlib_add_image: '${target}' is not a target")
+  endif()
+  get_property(languages GLOBAL PROPERTY ENABLED_LANGUAGES)
+  if(NOT "C" IN_LIST languages)
+    message(FATAL_ERROR "vrlib_add_font/vrlib_add_image: the converted assets are C sources; "
+                        "enable C in the project, e.g. project(<name> C CXX)")
   endif()
   if(NOT name MATCHES "^[A-Za-z_][A-Za-z0-9_]*$")
     message(FATAL_ERROR "vrlib_add_font/vrlib_add_image: '${name}' is not a C identifier")

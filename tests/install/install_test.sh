@@ -29,5 +29,7 @@ cc -std=c99 -o "$tmp/with-pkg-config" "$src/examples/primitives.c" $(pkg-config 
 
 cd "$tmp"
 LUMISIM_HEADLESS=1 VR_EXAMPLE_SECONDS=0 "$tmp/with-cmake/vr_example"
-LUMISIM_HEADLESS=1 VR_EXAMPLE_SECONDS=0 LD_LIBRARY_PATH="$libdir" "$tmp/with-pkg-config"
+# The rpath in vrlib.pc finds the libraries from any folder, without
+# LD_LIBRARY_PATH.
+(cd / && env -u LD_LIBRARY_PATH LUMISIM_HEADLESS=1 VR_EXAMPLE_SECONDS=0 "$tmp/with-pkg-config")
 echo "installed, built out of tree both ways, ran headless"

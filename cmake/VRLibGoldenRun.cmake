@@ -1,6 +1,7 @@
 # Runs one golden-image test made by vrlib_add_golden_test:
 #   cmake -DVRLIB_GOLDEN_CONFIG=<settings file> -P VRLibGoldenRun.cmake
 # Fails with one line per problem that names the files involved.
+cmake_policy(VERSION 3.21)
 include(${VRLIB_GOLDEN_CONFIG})
 set(name ${VRLIB_GOLDEN_NAME})
 set(work ${VRLIB_GOLDEN_WORK})
@@ -69,10 +70,10 @@ foreach(pair IN LISTS pairs)
   set(actual ${stem}.actual.png)
   set(diff ${stem}.diff.png)
   file(REMOVE ${actual} ${diff})
+  get_filename_component(dir ${golden} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
 
   if("$ENV{VRLIB_UPDATE_GOLDEN}" STREQUAL "1")
-    get_filename_component(dir ${golden} DIRECTORY)
-    file(MAKE_DIRECTORY ${dir})
     file(COPY_FILE ${frames}/${frame} ${golden})
     message(STATUS "golden test ${name}: wrote ${golden} from ${frame}")
     continue()

@@ -28,7 +28,7 @@ for t in "${targets[@]}"; do
   fi
   if build-fuzz/fuzz_"$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 \
       -artifact_prefix="$crashes/" "$work" >"$log" 2>&1; then
-    runs=$(grep -o 'stat::number_of_executed_runs: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
+    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
     echo "fuzz $t: $runs runs in ${seconds} s, no crash"
   else
     echo "fuzz $t: FAILED, inputs in $crashes (see $log)"

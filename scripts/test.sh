@@ -26,3 +26,8 @@ cmake --build --preset cortex-m3 -j "$jobs"
 ctest --preset cortex-m3 -j "$jobs"
 run build-asan "address,undefined" ""
 run build-tsan "thread" "threads"
+
+# The fuzz targets for about 20 s each (crashes found so far are replayed
+# first), and a one-minute soak of the demo in the plain and ASan builds.
+scripts/fuzz.sh 20
+scripts/soak.sh 60

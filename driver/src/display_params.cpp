@@ -16,6 +16,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -113,8 +114,12 @@ std::string shortened(std::string_view line) {
     if (name.size() > kLongestName) return ";";
     size_t digits = equals + 1;
     while (digits < line.size() && std::isspace(static_cast<unsigned char>(line[digits]))) ++digits;
-    return std::string(name) + "=" +
-           std::to_string(leadingDigits(line.data() + digits, line.data() + line.size()));
+    // snprintf rather than std::to_string, whose digit table would leave
+    // the library as an exported symbol.
+    char number[12];
+    std::snprintf(number, sizeof number, "%u",
+                  unsigned(leadingDigits(line.data() + digits, line.data() + line.size())));
+    return std::string(name) + "=" + number;
 }
 
 // Hands the parser one line at a time, like fgets, but drops leading

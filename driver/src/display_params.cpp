@@ -155,15 +155,14 @@ std::string readIniFile(const char *path) {
     if (fd < 0) return content;
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        content.resize(kMaxIniBytes);
-        size_t have = 0;
-        while (have < content.size()) {
-            const ssize_t n = ::read(fd, content.data() + have, content.size() - have);
+        // In blocks, not by the size fstat gives: files in /proc say 0.
+        char block[4096];
+        while (content.size() < kMaxIniBytes) {
+            const ssize_t n = ::read(fd, block, std::min(sizeof block, kMaxIniBytes - content.size()));
             if (n < 0 && errno == EINTR) continue;
             if (n <= 0) break;
-            have += size_t(n);
+            content.append(block, size_t(n));
         }
-        content.resize(have);
     }
     ::close(fd);
     return content;

@@ -26,8 +26,10 @@ enum StartPhase : uint32_t {
 std::atomic<uint32_t> g_phase{kIdle};
 std::atomic<bool> g_initReturned{false};
 
-// How often the close handler repeats its shutdown while the start has
-// not returned (it may not have reached the driver yet).
+// How long the close handler lets a start run before it makes it give up:
+// a driver that comes up at once never sees a call from that thread.
+constexpr auto kCancelAfter = std::chrono::milliseconds(500);
+// How often it then repeats its shutdown while the start has not returned.
 constexpr auto kCancelRepeat = std::chrono::milliseconds(20);
 
 // VR_InitVRLib, unless the program is already ending; false then.
@@ -56,7 +58,13 @@ const VR_Font *const kFonts[10] = {Demoria_Font1, Demoria_Font2, Demoria_Font3, 
 void cancelLibraryStart() {
     uint32_t phase = kIdle;
     if (g_phase.compare_exchange_strong(phase, kClosing)) return;
-    if (phase != kStarting || !g_phase.compare_exchange_strong(phase, kCancelling)) return;
+    const auto giveUpAt = std::chrono::steady_clock::now() + kCancelAfter;
+    while (phase == kStarting && !g_initReturned.load() && std::chrono::steady_clock::now() < giveUpAt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        phase = g_phase.load();
+    }
+    if (phase != kStarting || g_initReturned.load()) return;
+    if (!g_phase.compare_exchange_strong(phase, kCancelling)) return;
     // The one library call made off DispCtlr: a driver shutdown while the
     // start waits for its window makes that start give up (with 258, its
     // message box closed). Repeated, as the start may not have reached the

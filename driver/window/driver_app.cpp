@@ -44,10 +44,10 @@ CDisplayDriverWin32App::CDisplayDriverWin32App(const DisplayParams &params, std:
 CDisplayDriverWin32App::~CDisplayDriverWin32App() = default;
 
 void CDisplayDriverWin32App::report(const QString &message, QWidget *owner) const {
-    // Also where nobody sees the box: a terminal, a log.
-    std::fprintf(stderr, "%s: %s\n", appName, message.toLocal8Bit().constData());
-    // Without a screen (offscreen platform) nobody could close a box.
-    if (offscreen_) return;
+    if (offscreen_) {
+        std::fprintf(stderr, "%s: %s\n", appName, message.toLocal8Bit().constData());
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message, QMessageBox::Ok,
                     owner);
     // Nothing wakes this thread for a cancelled start, so the box looks

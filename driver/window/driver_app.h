@@ -33,9 +33,9 @@ class CDisplayDriverWin32App {
     // Without a screen (offscreen platform) nobody could close a message
     // box, so messages go to standard error instead.
     bool headlessScreen() const { return offscreen_; }
-    // Shows a driver message: on standard error, and in a box with OK
-    // only, captioned with the application name, owned by the given window.
-    // The box goes away by itself when the start is cancelled.
+    // Shows a driver message: a box with OK only, captioned with the
+    // application name, owned by the given window. The box goes away by
+    // itself when the start is cancelled.
     void report(const QString &message, QWidget *owner) const;
 
   private:

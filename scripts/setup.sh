@@ -18,6 +18,8 @@ packages=(
   doxygen
   # Cortex-M cross build and the emulated LM3S6965 board
   gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib qemu-system-arm
+  # fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -26,3 +26,11 @@ cmake --build --preset cortex-m3 -j "$jobs"
 ctest --preset cortex-m3 -j "$jobs"
 run build-asan "address,undefined" ""
 run build-tsan "thread" "threads"
+
+# The fuzz targets for about 20 s each (crashes found so far are replayed
+# first), and a one-minute soak of the demo in the plain and ASan builds.
+# A fuzz failure still lets the soak run; both count.
+fuzz=0
+scripts/fuzz.sh 20 || fuzz=$?
+scripts/soak.sh 60
+exit $fuzz

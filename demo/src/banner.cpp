@@ -1,6 +1,9 @@
 #include "banner.h"
 
 #include <cstdio>
+#include <string>
+
+#include "console.h"
 
 namespace demoria {
 
@@ -9,17 +12,21 @@ constexpr int kVersionMajor = 1, kVersionMinor = 0, kVersionPatch = 2;
 }
 
 void printBanner() {
-    std::printf("Demoria-Version: V%02i.%02i.%02i\n", kVersionMajor, kVersionMinor, kVersionPatch);
-    std::printf("\n");
-    std::printf("Mit dieser Demoapplikation sollen die Faehigkeiten\n");
-    std::printf("der Grafikbibliothek Vantrel dargestellt werden!\n");
-    std::printf("\n");
-    std::printf("Das Demo laeuft in einer Endlosschleife und kann\n");
-    std::printf("durch schliessen des Konsolenfensters beendet werden!\n");
-    std::printf("\n");
-    std::printf("\n");  // the ninth line has no text
-    std::printf("\n");
-    std::fflush(stdout);
+    char version[40];
+    std::snprintf(version, sizeof version, "Demoria-Version: V%02i.%02i.%02i\n", kVersionMajor, kVersionMinor,
+                  kVersionPatch);
+    std::string banner = version;
+    banner +=
+        "\n"
+        "Mit dieser Demoapplikation sollen die Faehigkeiten\n"
+        "der Grafikbibliothek Vantrel dargestellt werden!\n"
+        "\n"
+        "Das Demo laeuft in einer Endlosschleife und kann\n"
+        "durch schliessen des Konsolenfensters beendet werden!\n"
+        "\n"
+        "\n"  // the ninth line has no text
+        "\n";
+    writeConsole(banner);
 }
 
 }  // namespace demoria

@@ -2,7 +2,8 @@
 
 namespace demoria {
 
-// The console banner, ten lines, on stdout.
+// The console banner, ten lines, on stdout; given up when the program is
+// asked to end while stdout cannot take it.
 void printBanner();
 
 }  // namespace demoria

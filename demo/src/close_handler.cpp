@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <thread>
 
+#include "console.h"
+#include "display.h"
 #include "process.h"
 
 namespace demoria {
@@ -25,10 +27,15 @@ sigset_t handledSignals() {
 }
 
 [[noreturn]] void closeDemo() {
+    // Nothing may keep the ordered end waiting: not a console that takes
+    // no output (main may be inside the banner, DispCtlr inside the version
+    // lines), not a window start held up by the driver's message box.
+    abandonConsole();
     while (!process.setUp.load(std::memory_order_acquire))
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     sendMessage(process.display, MSG_STOP);
     sendMessage(process.action, MSG_STOP);
+    cancelLibraryStart();
     if (process.dispStarted) pthread_join(process.dispCtlr, nullptr);  // VR_DeInitVRLib done
     if (process.actStarted) pthread_join(process.actCtlr, nullptr);    // TimeCtlr joined
     // Nobody writes the pipes any more: free the payloads still queued

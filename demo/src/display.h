@@ -36,8 +36,14 @@ struct DisplayState {
 };
 
 // Library start-up: the driver, ten fonts, two colour tables, the version
-// lines on stdout, font 1 with colour table 1, a cleared screen.
+// lines on stdout, font 1 with colour table 1, a cleared screen. Nothing
+// once cancelLibraryStart has been called.
 void startLibrary(DisplayState &s);
+
+// From the close handler's thread: no library start begins any more, and
+// one under way gives up promptly (also while the driver's message box is
+// open); returns once DispCtlr has the library to itself again.
+void cancelLibraryStart();
 
 // Draws every dirty element of the list and marks it clean.
 void drawPass(DisplayState &s, PageList list);

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "banner.h"
+#include "console.h"
 
 namespace demoria {
 
@@ -13,11 +14,15 @@ int runDemo() {
     static char dispName[] = "DispCtlr";
     static char actName[] = "ActCtlr";
 
-    // Blocked before anything else, so that a close signal during the banner
-    // waits for the handler instead of killing the process unordered.
-    bool blocked = blockCloseSignals();
+    // Before anything opens a file, so that no pipe of ours becomes stdin
+    // or stdout.
+    openStandardStreams();
+    // Blocked before anything else and taken from the start, so that a
+    // close signal during the banner ends the program in order, even when
+    // the banner cannot be written.
+    const bool handled = blockCloseSignals() && startCloseHandler();
     printBanner();
-    if (!blocked || !startCloseHandler()) return -1;
+    if (!handled) return -1;
 
     if (!createPipe(process.display)) return -1;
     if (pthread_create(&process.dispCtlr, nullptr, dispCtlrMain, dispName) != 0) return -1;

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -42,21 +43,47 @@ const std::string kVersions =
     "Vantrel-Version: V00.02.04\n"
     "Treiber-Version:    V01.02.01\n";
 
+// What the program gets as its standard streams.
+enum class Stdio {
+    Pipe,       // stdout a pipe the test reads, stderr a file
+    Closed,     // stdin and stdout closed, stderr a file
+    AllClosed,  // all three closed
+    Unread,     // stdout a pipe filled to the brim that nobody reads
+};
+
+// Fills a pipe until it takes no more.
+void fillPipe(int writeEnd) {
+    const int flags = fcntl(writeEnd, F_GETFL);
+    fcntl(writeEnd, F_SETFL, flags | O_NONBLOCK);
+    const std::string block(4096, 'x');
+    while (write(writeEnd, block.data(), block.size()) > 0) {
+    }
+    while (write(writeEnd, "x", 1) > 0) {
+    }
+    fcntl(writeEnd, F_SETFL, flags);
+}
+
 // One run of the program with its stdout on a pipe and its stderr (where
 // the sanitizers report) in a file.
 class Demo {
   public:
     // `env` entries "NAME=value" are added, "NAME" alone is removed.
-    explicit Demo(std::vector<std::string> env = {}, rlim_t fileLimit = 0) {
+    explicit Demo(std::vector<std::string> env = {}, rlim_t fileLimit = 0, Stdio stdio = Stdio::Pipe) {
         errPath_ = fs::temp_directory_path() / ("demoria_e2e_err_" + std::to_string(getpid()) + ".txt");
         int out[2];
         if (pipe2(out, O_CLOEXEC) != 0) return;
+        if (stdio == Stdio::Unread) fillPipe(out[1]);
         started_ = Clock::now();
         pid_ = fork();
         if (pid_ == 0) {
             dup2(out[1], 1);
             int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (err >= 0) dup2(err, 2);
+            if (stdio == Stdio::Closed || stdio == Stdio::AllClosed) {
+                close(0);
+                close(1);
+            }
+            if (stdio == Stdio::AllClosed) close(2);
             fs::path exe = DEMORIA_EXE;
             if (chdir(exe.parent_path().c_str()) != 0) _exit(120);
             setenv("LUMISIM_HEADLESS", "1", 1);
@@ -169,6 +196,29 @@ TEST(DemoriaEndToEnd, CloseRightAfterStartStillShutsDownInOrder) {
     ASSERT_TRUE(demo.waitForOutput("Demoria-Version", 5s));
     demo.signal(SIGTERM);  // stops queue behind the start messages
     EXPECT_EQ(demo.waitForExit(3s), 0) << demo.errors();
+}
+
+TEST(DemoriaEndToEnd, ClosedStandardStreamsAreNoHarm) {
+    for (const Stdio stdio : {Stdio::Closed, Stdio::AllClosed}) {
+        SCOPED_TRACE(stdio == Stdio::Closed ? "stdin and stdout closed" : "all three closed");
+        Demo demo({}, 0, stdio);
+        // Long enough for the first page and its progress messages.
+        std::this_thread::sleep_for(2500ms);
+        ASSERT_TRUE(demo.running()) << demo.errors();
+        demo.signal(SIGTERM);
+        EXPECT_EQ(demo.waitForExit(3s), 0) << demo.errors();
+    }
+}
+
+TEST(DemoriaEndToEnd, StdoutThatTakesNothingDoesNotStopTheEnd) {
+    for (const int sig : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(sig));
+        Demo demo({}, 0, Stdio::Unread);
+        std::this_thread::sleep_for(1s);  // stuck in the banner by now
+        ASSERT_TRUE(demo.running()) << demo.errors();
+        demo.signal(sig);
+        EXPECT_EQ(demo.waitForExit(3s), 0) << demo.errors();
+    }
 }
 
 TEST(DemoriaEndToEnd, SetUpFailureExitsWithMinusOne) {

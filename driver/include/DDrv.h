@@ -37,12 +37,15 @@ typedef VR_GraphicCallback DDrv_GraphicCallback;
 typedef VR_HardKeyCallback DDrv_HardKeyCallback;
 
 /** [1] Reads the display parameters, keeps graphic, opens the window and
- *  returns when it is up. 258 if either callback is null or the window
- *  cannot come up. */
+ *  returns when it is up. 258 if either callback is null, the window
+ *  cannot come up, or DDrv_DeInitDriver was called meanwhile. */
 DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback hardKey);
 /** [2] Waits for a running hard-key callback, drops queued keys (a held
  *  key still gets its release first), closes the window and frees the
- *  frame buffer; 0. */
+ *  frame buffer; 0. The one call that may come from another thread: while
+ *  DDrv_InitDriver waits for its window (for instance behind a message
+ *  box), it only makes that start give up with 258 and returns at once;
+ *  call it again afterwards. */
 DDRV_API VR_Status DDrv_DeInitDriver(void);
 /** [3] Stores the colour word; 258 outside XSize x YSize or while unbound. */
 DDRV_API VR_Status DDrv_SetPixel(VR_Point point, VR_Colour colour);

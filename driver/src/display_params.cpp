@@ -6,13 +6,21 @@
 // and then cut to the field's width, so 65536 in a 16-bit field reads 0.
 #include "display_params.h"
 
+#include <fcntl.h>
 #include <ini.h>
 #include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace lumisim {
 namespace {
@@ -39,9 +47,9 @@ constexpr const char *kSection = "DisplayParams";
 // The raw values found in the section; empty where the key is missing.
 using Found = std::array<std::optional<uint32_t>, KeyCount>;
 
-uint32_t leadingDigits(const char *text) {
+uint32_t leadingDigits(const char *text, const char *end = nullptr) {
     uint32_t value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) value = value * 10u + uint32_t(*text - '0');
+    for (; text != end && *text >= '0' && *text <= '9'; ++text) value = value * 10u + uint32_t(*text - '0');
     return value;
 }
 
@@ -66,31 +74,109 @@ int onEntry(void *user, const char *section, const char *name, const char *value
     return 1;
 }
 
-// Reads one line like fgets, but drops leading blanks (an indented key is
-// still a key, not the continuation of the one before) and the rest of an
-// overlong line (its tail must not read as a line of its own).
-char *readLine(char *out, int size, void *stream) {
-    auto *file = static_cast<FILE *>(stream);
-    int c = std::fgetc(file);
-    if (c == EOF) return nullptr;
-    while (c == ' ' || c == '\t') c = std::fgetc(file);
-    int n = 0;
-    for (; c != EOF; c = std::fgetc(file)) {
-        if (n < size - 2) out[n++] = char(c);
-        if (c == '\n') break;
+// The file's bytes, as far as the reader looks at them.
+struct Text {
+    const char *at;
+    const char *end;
+};
+
+// libinih parses lines of at most a fixed length. A longer line is handed
+// over shortened to what the reading rules look at, so that it reads as
+// it would whole: a comment stays a comment; a section name keeps the
+// characters the parser keeps; a key keeps its name, and its value only
+// its leading digits, taken modulo 2^32 (the same number, in at most ten
+// digits). A line that is neither, or whose name is longer than any key of
+// ours, becomes a comment: it changes nothing either way.
+std::string shortened(std::string_view line) {
+    constexpr size_t kSectionChars = 49;  // what the parser keeps of a name
+    constexpr size_t kLongestName = 64;   // beyond every key name of ours
+    if (line.empty() || line[0] == ';' || line[0] == '#') return ";";
+    // The parser's search: the first of `stops`, or an inline comment (a
+    // ';' after a blank), which ends the line's content.
+    const auto find = [&](size_t from, std::string_view stops) {
+        bool afterBlank = false;
+        for (size_t i = from; i < line.size(); ++i) {
+            if (stops.find(line[i]) != std::string_view::npos) return i;
+            if (afterBlank && line[i] == ';') return std::string_view::npos;
+            afterBlank = std::isspace(static_cast<unsigned char>(line[i])) != 0;
+        }
+        return std::string_view::npos;
+    };
+    if (line[0] == '[') {
+        const size_t close = find(1, "]");
+        if (close == std::string_view::npos) return "[";  // unterminated: the section stays
+        return "[" + std::string(line.substr(1, std::min(close - 1, kSectionChars))) + "]";
     }
-    if (n > 0 && out[n - 1] != '\n') out[n++] = '\n';
-    out[n] = '\0';
+    const size_t equals = find(0, "=:");
+    if (equals == std::string_view::npos) return ";";
+    std::string_view name = line.substr(0, equals);
+    while (!name.empty() && std::isspace(static_cast<unsigned char>(name.back()))) name.remove_suffix(1);
+    if (name.size() > kLongestName) return ";";
+    size_t digits = equals + 1;
+    while (digits < line.size() && std::isspace(static_cast<unsigned char>(line[digits]))) ++digits;
+    // snprintf rather than std::to_string, whose digit table would leave
+    // the library as an exported symbol.
+    char number[12];
+    std::snprintf(number, sizeof number, "%u",
+                  unsigned(leadingDigits(line.data() + digits, line.data() + line.size())));
+    return std::string(name) + "=" + number;
+}
+
+// Hands the parser one line at a time, like fgets, but drops leading
+// blanks (an indented key is still a key, not the continuation of the one
+// before) and shortens a line too long for the parser's buffer.
+char *readLine(char *out, int size, void *stream) {
+    auto &text = *static_cast<Text *>(stream);
+    if (text.at == text.end) return nullptr;
+    const char *lineEnd = std::find(text.at, text.end, '\n');
+    std::string_view line(text.at, size_t(lineEnd - text.at));
+    text.at = lineEnd == text.end ? lineEnd : lineEnd + 1;
+    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
+    std::string kept;
+    if (line.size() + 2 >= size_t(size)) {
+        // Trailing white space (a CR included) is the parser's to drop.
+        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.remove_suffix(1);
+        kept = shortened(line);
+        line = kept;
+    }
+    std::memcpy(out, line.data(), line.size());
+    out[line.size()] = '\n';
+    out[line.size() + 1] = '\0';
     return out;
+}
+
+// The file's content if it is a regular file, up to kMaxIniBytes; empty
+// for anything else (a FIFO, a device, a folder), which then reads as no
+// file. Opened without blocking, so a FIFO with no writer cannot hold the
+// start up.
+std::string readIniFile(const char *path) {
+    std::string content;
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return content;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        // In blocks, not by the size fstat gives: files in /proc say 0.
+        char block[4096];
+        while (content.size() < kMaxIniBytes) {
+            const ssize_t n = ::read(fd, block, std::min(sizeof block, kMaxIniBytes - content.size()));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            content.append(block, size_t(n));
+        }
+    }
+    ::close(fd);
+    return content;
 }
 
 Found readSection(const char *path) {
     Found found{};
-    if (FILE *file = std::fopen(path, "rb")) {
-        // Parse errors are lines we do not understand: skipped, not fatal.
-        ini_parse_stream(readLine, file, onEntry, &found);
-        std::fclose(file);
-    }
+    const std::string content = readIniFile(path);
+    Text text{content.data(), content.data() + content.size()};
+    // A UTF-8 byte-order mark goes here rather than in the parser, so that
+    // a long first line is shortened from its real start.
+    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) text.at += 3;
+    // Parse errors are lines we do not understand: skipped, not fatal.
+    ini_parse_stream(readLine, &text, onEntry, &found);
     return found;
 }
 

@@ -26,6 +26,11 @@ struct DisplayParams {
 static_assert(sizeof(DisplayParams) == 24);
 static_assert(offsetof(DisplayParams, info) == 4);
 
+// The frame buffer is allocated with calloc (see allocateFrameBuffer).
+struct FreeFrameBuffer {
+    void operator()(uint32_t *words) const;
+};
+
 // The display object: owns the frame buffer (XSize x YSize colour words),
 // the hard-key callback with its delivery, and a scenario being replayed.
 // Destroying it frees them all.
@@ -36,8 +41,11 @@ class DisplayWindow {
     // Brings the window up with a copy of the parameters: allocates the
     // frame buffer and stores the hard-key callback. Returns true once the
     // window is up (frameBuffer() valid), false if it cannot come up (the
-    // window has reported why).
-    virtual bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) = 0;
+    // window has reported why) or `cancelled` was set meanwhile, from
+    // another thread (the start then gives up promptly, also while its
+    // message is on screen).
+    virtual bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey,
+                       const std::atomic<bool> &cancelled) = 0;
     // Synchronous: returns after the whole frame buffer has been composed
     // and shown.
     virtual void refresh() = 0;
@@ -68,10 +76,11 @@ class DisplayWindow {
     }
 
   protected:
-    // Allocates XSize x YSize words, zeroed; false when memory is short.
+    // Allocates XSize x YSize words, zeroed; false, with a message on
+    // standard error, when memory is short.
     bool allocateFrameBuffer(const DisplayParams &p);
 
-    std::unique_ptr<uint32_t[]> frameBuffer_;
+    std::unique_ptr<uint32_t[], FreeFrameBuffer> frameBuffer_;
     std::atomic<bool> up_{false};  // the window-up flag
     KeyDelivery keys_;
     std::unique_ptr<ScenarioPlayer> player_;  // posts into keys_, so goes first

@@ -10,7 +10,7 @@ extern "C" DDRV_API VR_Status DDrv_GraphicFunction(uint32_t code, const VR_Point
     if (graphic == nullptr) return VR_ERR_NO_CALLBACK;
     const VR_Status status = graphic(code, position, &g_driver.activeWindow, params);
     // Checked after the call: the callback may have unbound the driver.
-    if (g_driver.display) g_driver.display->invalidate();
+    if (auto *display = g_driver.display.load(std::memory_order_relaxed)) display->invalidate();
     return status;
 }
 

@@ -1,7 +1,6 @@
 #include "driver_state.h"
 
 #include <type_traits>
-#include <utility>
 
 #include "pixel_access.h"
 
@@ -12,16 +11,17 @@ constinit DriverState g_driver;
 static_assert(std::is_trivially_destructible_v<DriverState>);
 
 void shutDown(DriverState &d) {
-    if (!d.display) return;
+    DisplayWindow *display = d.display.exchange(nullptr);
+    if (!display) return;
     // Input first: a running callback may still draw and refresh while the
     // window is up, and no key reaches the application after this.
-    d.display->stopInput();
+    display->stopInput();
     // close() returns once the window side has let go of the frame buffer,
     // so the object can be destroyed right after it.
-    d.display->close();
+    display->close();
     unbindPixels();
-    d.hardKey.store(d.display->swapHardKey(nullptr));
-    delete std::exchange(d.display, nullptr);
+    d.hardKey.store(display->swapHardKey(nullptr));
+    delete display;
 }
 
 }  // namespace lumisim

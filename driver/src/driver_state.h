@@ -1,6 +1,8 @@
 // The driver's state, one instance per loaded driver. Everything but the
-// hard-key callback is plain data of the caller's thread: the library's
-// callers serialise their calls.
+// display object, the hard-key callback and the start flags is plain data
+// of the caller's thread: the library's callers serialise their calls. The
+// one call allowed from another thread is DDrv_DeInitDriver while
+// DDrv_InitDriver waits for its window: it makes that start give up.
 #pragma once
 
 #include <atomic>
@@ -15,8 +17,14 @@ struct DriverState {
     DisplayParams params{};                  // read anew by every initialisation
     // Null while unbound. Owned, but deliberately a plain pointer: the state
     // has no destructor, so a process that exits while bound never destroys
-    // the display object after the window side's own exit handling.
-    DisplayWindow *display = nullptr;
+    // the display object after the window side's own exit handling. Atomic
+    // because a shutdown from another thread may look at it while a start
+    // is under way.
+    std::atomic<DisplayWindow *> display{nullptr};
+    // True while DDrv_InitDriver runs; a DDrv_DeInitDriver meanwhile sets
+    // startCancelled instead of shutting down.
+    std::atomic<bool> starting{false};
+    std::atomic<bool> startCancelled{false};
     // The hard-key callback while there is no display object; the display
     // object holds it while it exists and hands it back on shutdown.
     std::atomic<DDrv_HardKeyCallback> hardKey{nullptr};

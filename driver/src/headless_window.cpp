@@ -2,7 +2,9 @@
 
 namespace lumisim {
 
-bool HeadlessWindow::start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) {
+// Up at once: there is nothing to wait for, so nothing to cancel.
+bool HeadlessWindow::start(const DisplayParams &params, DDrv_HardKeyCallback hardKey,
+                           const std::atomic<bool> &) {
     if (!allocateFrameBuffer(params)) return false;
     keys_.swapCallback(hardKey);
     up_.store(true, std::memory_order_release);

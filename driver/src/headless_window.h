@@ -14,7 +14,8 @@ class HeadlessWindow final : public DisplayWindow {
   public:
     ~HeadlessWindow() override = default;
 
-    bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) override;
+    bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey,
+               const std::atomic<bool> &cancelled) override;
     void refresh() override;
     void invalidate() override {}
     void close() override;

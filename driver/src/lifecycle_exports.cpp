@@ -18,9 +18,9 @@ namespace {
 bool bringUp(lumisim::DriverState &d, DDrv_HardKeyCallback hardKey) {
     try {
         auto window = lumisim::createDisplayWindow();
-        if (!window || !window->start(d.params, hardKey)) return false;
+        if (!window || !window->start(d.params, hardKey, d.startCancelled)) return false;
         lumisim::bindPixels(window->frameBuffer(), d.params.info.xSize, d.params.info.ySize);
-        d.display = window.release();
+        d.display.store(window.release());
         return true;
     } catch (...) {
         // Out of memory or a window side that threw: nothing is bound.
@@ -36,10 +36,26 @@ lumisim::Scenario inputScenario() {
     return lumisim::loadScenario(path);
 }
 
+// Marks a DDrv_InitDriver under way for its whole run.
+class Starting {
+  public:
+    explicit Starting(lumisim::DriverState &d) : d_(d) {
+        d_.startCancelled.store(false);
+        d_.starting.store(true);
+    }
+    ~Starting() { d_.starting.store(false); }
+    Starting(const Starting &) = delete;
+    Starting &operator=(const Starting &) = delete;
+
+  private:
+    lumisim::DriverState &d_;
+};
+
 }  // namespace
 
 extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv_HardKeyCallback hardKey) {
     auto &d = g_driver;
+    const Starting starting(d);
     // A second initialisation replaces the running window, never leaks it.
     lumisim::shutDown(d);
     d.graphic = graphic;
@@ -57,17 +73,24 @@ extern "C" DDRV_API VR_Status DDrv_InitDriver(DDrv_GraphicCallback graphic, DDrv
         return VR_ERR_DRIVER;
     }
     if (!bringUp(d, hardKey)) return VR_ERR_DRIVER;
-    if (!scenario.steps.empty()) d.display->play(std::move(scenario.steps));
+    if (!scenario.steps.empty()) d.display.load()->play(std::move(scenario.steps));
     return VR_OK;
 }
 
 extern "C" DDRV_API VR_Status DDrv_DeInitDriver(void) {
+    // From another thread while a start waits for its window (a program
+    // asked to end during its start-up): that start gives up with 258, and
+    // its message box goes away. The caller shuts down once it has returned.
+    if (g_driver.starting.load()) {
+        g_driver.startCancelled.store(true);
+        return VR_OK;
+    }
     lumisim::shutDown(g_driver);
     return VR_OK;
 }
 
 extern "C" DDRV_API VR_Status DDrv_RefreshDisplay(void) {
-    if (lumisim::DisplayWindow *display = g_driver.display) {
+    if (lumisim::DisplayWindow *display = g_driver.display.load()) {
         display->refresh();
         display->refreshed();
     }
@@ -80,6 +103,6 @@ extern "C" DDRV_API VR_Status DDrv_RefreshDisplayArea(const VR_Point *, const VR
 }
 
 extern "C" DDRV_API DDrv_HardKeyCallback DDrv_SetHardKeyCallback(DDrv_HardKeyCallback hardKey) {
-    if (g_driver.display) return g_driver.display->swapHardKey(hardKey);
+    if (auto *display = g_driver.display.load()) return display->swapHardKey(hardKey);
     return g_driver.hardKey.exchange(hardKey);
 }

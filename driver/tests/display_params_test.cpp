@@ -2,6 +2,11 @@
 // widths, and the tolerance of the platform's INI reading.
 #include "display_params.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "ini_dir_fixture.h"
@@ -220,6 +225,72 @@ TEST_F(DisplayParamsTest, GarbageIsSkippedNotFatal) {
             EXPECT_EQ(p.info.ySize, 240);
             EXPECT_EQ(p.info.xSize, 100);
         }
+    }
+}
+
+TEST_F(DisplayParamsTest, LinesOfAnyLengthReadAsTheyWouldShort) {
+    const std::string many(300, ' ');
+    struct Case {
+        std::string name, ini;
+        uint16_t xSize, ySize;
+    };
+    for (const Case &c : {
+             Case{"a value's digits reach past any line buffer",
+                  "[DisplayParams]\nYSize=" + std::string(249, '0') + "7\nXSize=" + std::string(290, '0') +
+                      "123\n",
+                  123, 7},
+             Case{"the value behind a long run of blanks", "[DisplayParams]\nXSize=" + many + "100\n", 100,
+                  240},
+             Case{"a long inline comment after the value",
+                  "[DisplayParams]\nXSize=100 ;" + std::string(300, 'x') + "\nYSize=50\n", 100, 50},
+             Case{"a long comment line before the keys",
+                  ";" + std::string(300, '-') + "\n[DisplayParams]\nXSize=100\n", 100, 240},
+             Case{"our section name padded with blanks", "[DisplayParams" + many + "]\nXSize=100\n", 100,
+                  240},
+             Case{"a long section name that is not ours",
+                  "[DisplayParams]\n[DisplayParams" + std::string(300, 'X') + "]\nXSize=100\n", 320, 240},
+             Case{"a long unterminated section line keeps the section",
+                  "[DisplayParams]\n[Other" + std::string(300, 'X') + "\nXSize=100\n", 100, 240},
+             Case{"a long key name is no key of ours",
+                  "[DisplayParams]\nXSize" + std::string(300, 'e') + "=5\nXSize=100\n", 100, 240},
+             Case{"CRLF after a long line",
+                  "[DisplayParams]\r\nYSize=" + std::string(249, '0') + "7\r\nXSize=100\r\n", 100, 7},
+         }) {
+        SCOPED_TRACE(c.name);
+        const DisplayParams p = read(c.ini);
+        EXPECT_EQ(p.info.xSize, c.xSize);
+        EXPECT_EQ(p.info.ySize, c.ySize);
+    }
+}
+
+// Each in a child process that an alarm ends: a reader that blocks fails
+// the test instead of hanging it.
+TEST_F(DisplayParamsTest, OnlyRegularFilesAreReadAndNothingBlocks) {
+    const auto readsDefaultsPromptly = [] {
+        alarm(1);
+        const DisplayParams p = readDisplayParams();
+        std::_Exit(p.info.xSize == 320 && p.info.ySize == 240 ? 0 : 1);
+    };
+    {
+        SCOPED_TRACE("a FIFO nobody writes");
+        ASSERT_EQ(mkfifo("Lumisim.ini", 0600), 0);
+        EXPECT_EXIT(readsDefaultsPromptly(), ::testing::ExitedWithCode(0), "");
+        std::filesystem::remove("Lumisim.ini");
+    }
+    {
+        SCOPED_TRACE("a link to an endless device");
+        std::filesystem::create_symlink("/dev/zero", "Lumisim.ini");
+        EXPECT_EXIT(readsDefaultsPromptly(), ::testing::ExitedWithCode(0), "");
+        std::filesystem::remove("Lumisim.ini");
+    }
+    {
+        SCOPED_TRACE("a huge file: its start counts, the rest past the size limit is not read");
+        std::string ini = "[DisplayParams]\nXSize=100\n";
+        ini += std::string(lumisim::kMaxIniBytes, '\n');
+        ini += "YSize=50\n";
+        const DisplayParams p = read(ini);
+        EXPECT_EQ(p.info.xSize, 100);
+        EXPECT_EQ(p.info.ySize, 240);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "scripted_window.h"
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 namespace scripted {
 
@@ -18,9 +20,14 @@ class ScriptedWindow final : public lumisim::DisplayWindow {
     explicit ScriptedWindow(int id) : id_(id) { log("create"); }
     ~ScriptedWindow() override { log("destroy"); }
 
-    bool start(const lumisim::DisplayParams &params, DDrv_HardKeyCallback hardKey) override {
+    bool start(const lumisim::DisplayParams &params, DDrv_HardKeyCallback hardKey,
+               const std::atomic<bool> &cancelled) override {
         log("start");
         if (script().failStart) return false;
+        if (script().startWaits) {
+            while (!cancelled.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return false;
+        }
         if (!allocateFrameBuffer(params)) return false;
         words_ = size_t(params.info.xSize) * params.info.ySize;
         keys_.swapCallback(hardKey);

@@ -13,6 +13,7 @@ namespace scripted {
 struct Script {
     bool failStart = false;           // start() answers false
     bool throwOnCreate = false;       // the factory throws
+    bool startWaits = false;          // start() waits until it is cancelled, then fails
     int created = 0;                  // windows made so far; each is named by its number
     std::vector<std::string> events;  // "create 1", "start 1", "refresh 1", ...
     std::vector<uint32_t> shown;      // the frame buffer as the last refresh saw it

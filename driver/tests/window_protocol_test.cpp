@@ -1,6 +1,9 @@
 // How the driver logic uses its window side: which display-window
 // operations each export makes, in which order, and what happens when the
 // window cannot come up.
+#include <chrono>
+#include <future>
+
 #include "headless_window.h"
 #include "ini_dir_fixture.h"
 #include "scripted_window.h"
@@ -102,7 +105,8 @@ TEST(HeadlessWindowTest, IsUpAfterStartWithAZeroedFrameBufferAndDownAfterClose) 
     lumisim::DisplayParams p{};
     p.info.xSize = 5;
     p.info.ySize = 3;
-    ASSERT_TRUE(w.start(p, hardKey<1>));
+    const std::atomic<bool> notCancelled{false};
+    ASSERT_TRUE(w.start(p, hardKey<1>, notCancelled));
     EXPECT_TRUE(w.isUp());
     ASSERT_NE(w.frameBuffer(), nullptr);
     for (int i = 0; i < 15; ++i) EXPECT_EQ(w.frameBuffer()[i], 0u) << i;
@@ -112,6 +116,27 @@ TEST(HeadlessWindowTest, IsUpAfterStartWithAZeroedFrameBufferAndDownAfterClose) 
     EXPECT_TRUE(w.isUp());
     w.close();
     EXPECT_FALSE(w.isUp());
+}
+
+// A program asked to end while its start waits for the window (behind a
+// message box) shuts the driver down from another thread: the start gives
+// up with 258, and the driver is left unbound.
+TEST_F(WindowProtocolTest, ShutdownFromAnotherThreadMakesAWaitingStartGiveUp) {
+    scripted::script().startWaits = true;
+    auto start = std::async(std::launch::async, [] { return DDrv_InitDriver(drawNothing, hardKey<1>); });
+    // Asked until the start has returned, as a caller that cannot know
+    // whether the start has begun yet must.
+    const auto giveUpBy = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (start.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready) {
+        ASSERT_EQ(DDrv_DeInitDriver(), VR_OK);
+        ASSERT_LT(std::chrono::steady_clock::now(), giveUpBy) << "the start does not give up";
+    }
+    EXPECT_EQ(start.get(), VR_ERR_DRIVER);
+    EXPECT_EQ(events(), (Events{"create 1", "start 1", "destroy 1"}));
+    EXPECT_EQ(DDrv_SetPixel(pt(0, 0), colourOf(1)), VR_ERR_DRIVER);
+
+    scripted::reset();
+    EXPECT_EQ(DDrv_InitDriver(drawNothing, hardKey<1>), VR_OK) << "a cancel must not outlive its start";
 }
 
 }  // namespace

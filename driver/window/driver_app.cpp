@@ -1,6 +1,7 @@
 #include "driver_app.h"
 
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,11 +15,19 @@ namespace {
 
 char appName[] = "DDrv_Lumisim";
 char platformOption[] = "-platform";
+// How often an open message box looks for a cancelled start.
+constexpr int kCancelPollMs = 50;
 
 }  // namespace
 
-CDisplayDriverWin32App::CDisplayDriverWin32App(const DisplayParams &params, std::atomic<bool> &windowUp)
-    : params_(params), windowUp_(windowUp), platformArg_(windowPlatform()), argc_(1), argv_{appName} {
+CDisplayDriverWin32App::CDisplayDriverWin32App(const DisplayParams &params, std::atomic<bool> &windowUp,
+                                               const std::atomic<bool> &startCancelled)
+    : params_(params),
+      windowUp_(windowUp),
+      startCancelled_(startCancelled),
+      platformArg_(windowPlatform()),
+      argc_(1),
+      argv_{appName} {
     // Passed as an argument rather than through the environment, which
     // other threads may be reading.
     if (!std::getenv("QT_QPA_PLATFORM") || !*std::getenv("QT_QPA_PLATFORM")) {
@@ -41,6 +50,13 @@ void CDisplayDriverWin32App::report(const QString &message, QWidget *owner) cons
     }
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message, QMessageBox::Ok,
                     owner);
+    // Nothing wakes this thread for a cancelled start, so the box looks
+    // for one itself.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &box, [this, &box] {
+        if (startCancelled()) box.done(QMessageBox::Cancel);
+    });
+    watch.start(kCancelPollMs);
     box.exec();
 }
 

@@ -137,7 +137,7 @@ void GuiThread::runWindow() {
     }
     closing_ = false;
     {
-        CDisplayDriverWin32App app(start.params, *start.windowUp);
+        CDisplayDriverWin32App app(start.params, *start.windowUp, *start.cancelled);
         QSocketNotifier wakeUps(wakeFd_, QSocketNotifier::Read);
         QObject::connect(&wakeUps, &QSocketNotifier::activated, [this] { serve(); });
         CDisplay display(app, start.frameBuffer, start.keys);
@@ -165,6 +165,10 @@ void GuiThread::bringUp(CDisplayDriverWin32App &app, int triesLeft) {
     if (!display_) return;
     // The window counts as up once it is on the screen, so that it shows
     // the plain board picture when the start returns.
+    if (app.startCancelled()) {
+        QCoreApplication::exit(0);
+        return;
+    }
     const QWindow *handle = display_->windowHandle();
     if (!closing_ && triesLeft > 0 && !(handle && handle->isExposed())) {
         QTimer::singleShot(5, display_, [this, &app, triesLeft] { bringUp(app, triesLeft - 1); });

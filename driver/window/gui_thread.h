@@ -28,6 +28,7 @@ struct WindowStart {
     uint32_t *frameBuffer;
     std::atomic<bool> *windowUp;
     KeyDelivery *keys;
+    const std::atomic<bool> *cancelled;  // set from outside: give the start up
 };
 
 class GuiThread {
@@ -37,7 +38,7 @@ class GuiThread {
 
     // Brings a window up on the GUI thread and returns its session number
     // (never 0) once it is up; 0 when it could not come up (the user has
-    // been told why) or another window is up.
+    // been told why), the start was cancelled or another window is up.
     uint32_t startWindow(const WindowStart &start);
     // Composes and shows the frame buffer; returns when it is shown.
     void refresh();

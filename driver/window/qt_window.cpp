@@ -14,10 +14,11 @@ class QtDisplayWindow final : public DisplayWindow {
   public:
     ~QtDisplayWindow() override { close(); }
 
-    bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey) override {
+    bool start(const DisplayParams &params, DDrv_HardKeyCallback hardKey,
+               const std::atomic<bool> &cancelled) override {
         if (!allocateFrameBuffer(params)) return false;
         keys_.swapCallback(hardKey);
-        session_ = GuiThread::instance().startWindow({params, frameBuffer_.get(), &up_, &keys_});
+        session_ = GuiThread::instance().startWindow({params, frameBuffer_.get(), &up_, &keys_, &cancelled});
         return session_ != 0;
     }
     void refresh() override {

@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstdio>
+#include <set>
+#include <stdexcept>
 
 namespace vrtools {
 
@@ -11,6 +13,30 @@ bool isIdentifier(const std::string &name) {
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
     }
     return true;
+}
+
+bool isKeyword(const std::string &name) {
+    static const std::set<std::string, std::less<>> keywords = {
+        // C99, C11, C23
+        "auto", "break", "case", "char", "const", "continue", "default", "do", "double", "else", "enum",
+        "extern", "float", "for", "goto", "if", "inline", "int", "long", "register", "restrict", "return",
+        "short", "signed", "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void",
+        "volatile", "while", "_Alignas", "_Alignof", "_Atomic", "_Bool", "_Complex", "_Generic", "_Imaginary",
+        "_Noreturn", "_Static_assert", "_Thread_local", "alignas", "alignof", "bool", "constexpr", "false",
+        "nullptr", "static_assert", "thread_local", "true", "typeof", "typeof_unqual",
+        // C++20 beyond those
+        "and", "and_eq", "asm", "bitand", "bitor", "catch", "char8_t", "char16_t", "char32_t", "class",
+        "compl", "concept", "const_cast", "consteval", "constinit", "co_await", "co_return", "co_yield",
+        "decltype", "delete", "dynamic_cast", "explicit", "export", "friend", "mutable", "namespace", "new",
+        "noexcept", "not", "not_eq", "operator", "or", "or_eq", "private", "protected", "public",
+        "reinterpret_cast", "requires", "static_cast", "template", "this", "throw", "try", "typeid",
+        "typename", "using", "virtual", "wchar_t", "xor", "xor_eq"};
+    return keywords.count(name) != 0;
+}
+
+void checkSymbolName(const std::string &name, const std::string &option) {
+    if (!isIdentifier(name)) throw std::invalid_argument(option + ": '" + name + "' is not a C identifier");
+    if (isKeyword(name)) throw std::invalid_argument(option + ": '" + name + "' is a C or C++ keyword");
 }
 
 std::string baseName(const std::string &path) {

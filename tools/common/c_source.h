@@ -10,6 +10,14 @@ namespace vrtools {
 // True for a valid C identifier.
 bool isIdentifier(const std::string &name);
 
+// True for a keyword of C or C++ (the generated headers serve both), which
+// cannot name a symbol.
+bool isKeyword(const std::string &name);
+
+// Throws std::invalid_argument("OPTION: ...") unless name can name the
+// generated symbol: an identifier that is no keyword.
+void checkSymbolName(const std::string &name, const std::string &option);
+
 // The symbol a converter uses when none is given: the output file's base
 // name with every character that cannot stand in an identifier made '_'.
 std::string symbolFromPath(const std::string &path);

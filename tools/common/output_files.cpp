@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <stdexcept>
 
 namespace vrtools {
@@ -28,9 +29,31 @@ bool writeWhole(const std::string &path, const std::string &text, std::string &w
     return ok;
 }
 
+// Refuses, before anything is written, targets that could not all be
+// replaced: two names for one file, and anything but a regular file in a
+// target's place (a folder, a device, a FIFO).
+void checkTargets(const std::vector<OutputFile> &files) {
+    std::vector<std::filesystem::path> seen;
+    for (const auto &file : files) {
+        std::error_code ec;
+        const auto status = std::filesystem::status(file.path, ec);
+        if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+            throw std::runtime_error("cannot write " + file.path + ": it is not a regular file");
+        // The same file under two spellings is one target.
+        const std::filesystem::path canonical = std::filesystem::weakly_canonical(file.path, ec);
+        const std::filesystem::path key = ec ? std::filesystem::path(file.path) : canonical;
+        for (const auto &other : seen) {
+            if (other == key)
+                throw std::runtime_error("cannot write " + file.path + " twice (one file for two outputs)");
+        }
+        seen.push_back(key);
+    }
+}
+
 }  // namespace
 
 void writeOutputs(const std::vector<OutputFile> &files) {
+    checkTargets(files);
     std::vector<std::string> temps;
     auto discard = [&temps] {
         for (const auto &t : temps) std::remove(t.c_str());

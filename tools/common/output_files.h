@@ -14,7 +14,8 @@ struct OutputFile {
 };
 
 // Throws std::runtime_error naming the file that could not be written; no
-// temporary is left behind.
+// temporary is left behind. Targets that are not regular files, or two
+// outputs naming one file, are refused before anything is written.
 void writeOutputs(const std::vector<OutputFile> &files);
 
 }  // namespace vrtools

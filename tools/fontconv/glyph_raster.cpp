@@ -33,6 +33,10 @@ struct Library {
 
 struct Face {
     FT_Face face = nullptr;
+    Face(FT_Library lib, std::span<const uint8_t> bytes) {
+        if (FT_New_Memory_Face(lib, bytes.data(), FT_Long(bytes.size()), 0, &face))
+            throw RasterError("the data is not a font FreeType can read");
+    }
     Face(FT_Library lib, const std::string &path) {
         if (std::FILE *f = std::fopen(path.c_str(), "rb")) {
             std::fclose(f);
@@ -60,6 +64,14 @@ Rendered render(FT_Face face, FT_UInt index) {
     }
     const FT_GlyphSlot slot = face->glyph;
     const FT_Bitmap &bm = slot->bitmap;
+    // A damaged face can leave a glyph without bits (a bitmap font's glyph
+    // with a size but no rows of data) or in another pixel format: such a
+    // glyph stays empty, like one the face lacks.
+    const unsigned pitch = unsigned(bm.pitch < 0 ? -bm.pitch : bm.pitch);
+    if (bm.rows > 0 && bm.width > 0 &&
+        (bm.pixel_mode != FT_PIXEL_MODE_MONO || bm.buffer == nullptr || pitch < (bm.width + 7) / 8)) {
+        return r;
+    }
     r.present = true;
     r.left = slot->bitmap_left;
     r.top = slot->bitmap_top;
@@ -68,7 +80,8 @@ Rendered render(FT_Face face, FT_UInt index) {
     r.advance = int((slot->advance.x + 32) >> 6);
     r.bits.resize(size_t(r.rows) * r.columns);
     for (int y = 0; y < r.rows; ++y) {
-        const unsigned char *row = bm.buffer + y * bm.pitch;
+        // A negative pitch runs upwards: the top row is stored last.
+        const unsigned char *row = bm.buffer + size_t(bm.pitch < 0 ? int(bm.rows) - 1 - y : y) * pitch;
         for (int x = 0; x < r.columns; ++x) r.bits[y * r.columns + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
     }
     return r;
@@ -166,7 +179,7 @@ RasterResult rasterise(const RasterRequest &rq) {
     if (rq.height < 1 || rq.height > 255) throw RasterError("glyph height must be 1..255");
     if (rq.first > rq.last) throw RasterError("first character after last");
     Library lib;
-    Face face(lib.lib, rq.fontPath);
+    Face face = rq.fontBytes.empty() ? Face(lib.lib, rq.fontPath) : Face(lib.lib, rq.fontBytes);
     RasterResult result;
     std::vector<FT_UInt> indices = glyphIndices(face.face, rq, result.missing);
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ struct RasterError : std::runtime_error {
 
 struct RasterRequest {
     std::string fontPath;
-    int height = 0;  // rows of every glyph
+    std::span<const uint8_t> fontBytes;  // when not empty, the face comes from these bytes instead
+    int height = 0;                      // rows of every glyph
     uint8_t first = 0x20;
     uint8_t last = 0x7E;
     CodePage codePage = CodePage::Windows1252;

@@ -98,8 +98,6 @@ Options parse(int argc, char **argv, bool &help) {
             o.header = next();
         } else if (arg == "--name") {
             o.name = next();
-            if (!vrtools::isIdentifier(o.name))
-                throw UsageError("--name: '" + o.name + "' is not a C identifier");
         } else if (arg == "--height") {
             o.raster.height = int(vrtools::parseNumber(next(), 1, 255, "--height"));
             heightGiven = true;
@@ -150,7 +148,11 @@ Options parse(int argc, char **argv, bool &help) {
     if ((o.runsGiven || o.unit != 1) && !o.rle) throw UsageError("--runs and --unit need --encoding rle");
     o.raster.fontPath = font;
     if (o.header.empty()) o.header = vrtools::headerPathFor(o.output);
-    if (o.name.empty()) o.name = vrtools::symbolFromPath(o.output);
+    if (o.name.empty()) {
+        o.name = vrtools::symbolFromPath(o.output);
+        vrtools::checkSymbolName(o.name, "the name from " + o.output + " (give --name)");
+    }
+    vrtools::checkSymbolName(o.name, "--name");
     return o;
 }
 

@@ -61,9 +61,6 @@ Options parse(int argc, char **argv, bool &help) {
             o.header = next();
         } else if (arg == "--name") {
             o.name = next();
-            if (!vrtools::isIdentifier(o.name)) {
-                throw std::invalid_argument("--name: '" + o.name + "' is not a C identifier");
-            }
         } else if (arg == "--encoding") {
             std::string v = next();
             if (v != "rle" && v != "raw")
@@ -90,7 +87,11 @@ Options parse(int argc, char **argv, bool &help) {
     if (o.input.empty()) throw std::invalid_argument("no image given");
     if (o.output.empty()) throw std::invalid_argument("no output file given (-o FILE.c)");
     if (o.header.empty()) o.header = vrtools::headerPathFor(o.output);
-    if (o.name.empty()) o.name = vrtools::symbolFromPath(o.output);
+    if (o.name.empty()) {
+        o.name = vrtools::symbolFromPath(o.output);
+        vrtools::checkSymbolName(o.name, "the name from " + o.output + " (give --name)");
+    }
+    vrtools::checkSymbolName(o.name, "--name");
     return o;
 }
 

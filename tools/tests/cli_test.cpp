@@ -124,3 +124,48 @@ TEST(ImageTool, HelpBadOptionsAndUnusableInputs) {
     imgconv::writePng(dir + "/tall.png", tall);
     expectFailure(kImage + " " + dir + "/tall.png" + out, dir, 1, "limited to 65535");
 }
+
+TEST(BothTools, NamesThatCannotBeCSymbolsAreRefused) {
+    const std::string dir = vrtest::scratchDir();
+    imgconv::Image img{1, 1, 3, {1, 2, 3}};
+    imgconv::writePng(dir + "/in.png", img);
+    const std::string font = kFont + " " + kFace + " --height 8 -o ";
+    const std::string image = kImage + " " + dir + "/in.png -o ";
+    for (const std::string &tool : {font, image}) {
+        for (const char *name : {"int", "class", "_Bool", "delete"}) {
+            SCOPED_TRACE(tool + name);
+            expectFailure(tool + dir + "/out.c --name " + name, dir, 2, "keyword");
+        }
+        // A name taken from the output file is checked too.
+        std::string errors;
+        EXPECT_EQ(run(tool + dir + "/int.c", &errors), 2);
+        EXPECT_NE(errors.find("'int' is a C or C++ keyword"), std::string::npos) << errors;
+        EXPECT_FALSE(exists(dir + "/int.c"));
+    }
+}
+
+TEST(BothTools, OutputsThatCannotAllBeWrittenLeaveEveryFileAlone) {
+    const std::string dir = vrtest::scratchDir();
+    imgconv::Image img{1, 1, 3, {1, 2, 3}};
+    imgconv::writePng(dir + "/in.png", img);
+    std::filesystem::create_directory(dir + "/adir.h");
+    vrtest::writeText(dir + "/out.c", "old c");
+    const std::string font = kFont + " " + kFace + " --height 8 -o " + dir + "/out.c";
+    const std::string image = kImage + " " + dir + "/in.png -o " + dir + "/out.c";
+    for (const std::string &tool : {font, image}) {
+        struct Case {
+            std::string header, words;
+        };
+        for (const Case &c : {Case{dir + "/adir.h", "not a regular file"}, Case{dir + "/out.c", "twice"},
+                              Case{dir + "/./out.c", "twice"}, Case{"/dev/null", "not a regular file"}}) {
+            SCOPED_TRACE(tool + " --header " + c.header);
+            std::string errors;
+            EXPECT_EQ(run(tool + " --header " + c.header, &errors), 1);
+            EXPECT_NE(errors.find(c.words), std::string::npos) << errors;
+            EXPECT_EQ(readText(dir + "/out.c"), "old c");
+            EXPECT_TRUE(std::filesystem::is_directory(dir + "/adir.h"));
+        }
+    }
+    for (const auto &entry : std::filesystem::directory_iterator(dir))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
+}

@@ -24,7 +24,7 @@ if(TARGET VRLib AND TARGET DDrv_Lumisim)
   configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/VRLibConfig.cmake.in
     ${CMAKE_BINARY_DIR}/VRLibConfig.cmake INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
   write_basic_package_version_file(${CMAKE_BINARY_DIR}/VRLibConfigVersion.cmake
-    VERSION 0.2.4 COMPATIBILITY SameMinorVersion)
+    VERSION ${PROJECT_VERSION} COMPATIBILITY SameMinorVersion)
   install(FILES ${CMAKE_BINARY_DIR}/VRLibConfig.cmake ${CMAKE_BINARY_DIR}/VRLibConfigVersion.cmake
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
 

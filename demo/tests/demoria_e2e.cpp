@@ -22,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+#include "version_fields.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -39,9 +41,8 @@ const std::string kBanner =
     "\n"
     "\n"
     "\n";
-const std::string kVersions =
-    "Vantrel-Version: V00.02.04\n"
-    "Treiber-Version:    V01.02.01\n";
+const std::string kVersions = "Vantrel-Version: V" + demoria::test::kLibraryFields +
+                              "\nTreiber-Version:    V" + demoria::test::kDriverFields + "\n";
 
 // What the program gets as its standard streams.
 enum class Stdio {

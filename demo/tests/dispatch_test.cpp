@@ -1,13 +1,14 @@
 // DispCtlr's start-up and the dispatch of its messages.
 #include "colour_tables.h"
 #include "display_fixture.h"
+#include "version_fields.h"
 
 namespace demoria::test {
 namespace {
 
 TEST_F(DisplayTest, StartUpPrintsBothVersionsSelectsFontOneAndClears) {
     // The fake driver reports version 9.8.7.
-    EXPECT_EQ(startupOutput, "Vantrel-Version: V00.02.04\nTreiber-Version:    V09.08.07\n");
+    EXPECT_EQ(startupOutput, "Vantrel-Version: V" + kLibraryFields + "\nTreiber-Version:    V09.08.07\n");
     uint16_t font = 0, table = 0;
     EXPECT_EQ(VR_GetFont(&font, &table), VR_OK);
     EXPECT_EQ(font, 1);

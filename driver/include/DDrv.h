@@ -59,7 +59,7 @@ DDRV_API VR_Status DDrv_GetBL(uint32_t *backlight);
 DDRV_API VR_Status DDrv_GetDisplayInfo(VR_DisplayInfo *info);
 /** [8] Accepted and ignored; 0. */
 DDRV_API VR_Status DDrv_SetOrientation(int32_t orientation);
-/** [9] Writes 1.2.1; 258 if null. */
+/** [9] Writes the driver's version; 258 if null. */
 DDRV_API VR_Status DDrv_GetVersion(VR_Version *version);
 /** [10] Shows the whole frame buffer (synchronous); 0. */
 DDRV_API VR_Status DDrv_RefreshDisplay(void);

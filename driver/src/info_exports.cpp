@@ -2,6 +2,7 @@
 // have: fixed answers that work in every driver state.
 #include "DDrv.h"
 #include "driver_state.h"
+#include "vr_versions.h"
 
 extern "C" DDRV_API VR_Status DDrv_SetBL(uint32_t) { return VR_ERR_DRIVER_UNSUPPORTED; }
 
@@ -21,7 +22,7 @@ extern "C" DDRV_API VR_Status DDrv_GetDisplayInfo(VR_DisplayInfo *info) {
 
 extern "C" DDRV_API VR_Status DDrv_GetVersion(VR_Version *version) {
     if (version == nullptr) return VR_ERR_DRIVER;
-    *version = VR_Version{1, 2, 1};
+    *version = VR_Version{DDRV_LUMISIM_VERSION_MAJOR, DDRV_LUMISIM_VERSION_MINOR, DDRV_LUMISIM_VERSION_PATCH};
     return VR_OK;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ini_dir_fixture.h"
+#include "vr_versions.h"
 
 namespace {
 
@@ -177,9 +178,9 @@ TEST_F(DriverTest, EveryPixelKeepsItsOwnExactWord) {
 TEST_F(DriverTest, FixedAnswersOfTheOtherExports) {
     VR_Version version{9, 9, 9};
     EXPECT_EQ(DDrv_GetVersion(&version), VR_OK);
-    EXPECT_EQ(version.major, 1);
-    EXPECT_EQ(version.minor, 2);
-    EXPECT_EQ(version.patch, 1);
+    EXPECT_EQ(version.major, DDRV_LUMISIM_VERSION_MAJOR);
+    EXPECT_EQ(version.minor, DDRV_LUMISIM_VERSION_MINOR);
+    EXPECT_EQ(version.patch, DDRV_LUMISIM_VERSION_PATCH);
     EXPECT_EQ(DDrv_GetVersion(nullptr), VR_ERR_DRIVER);
 
     EXPECT_EQ(DDrv_SetBL(0xFFFFFFFF), VR_ERR_DRIVER_UNSUPPORTED);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "driver_app.h"
+#include "vr_versions.h"
 
 namespace lumisim {
 
@@ -35,7 +36,7 @@ CLumisimInfoDlg::CLumisimInfoDlg() : QDialog(nullptr) {
     iconLabel->setPixmap(icon.pixmap(32, 32));
 
     placeText(this, QStringLiteral("Win32-Treiber für Vantrel-Grafikbibliothek"), 78, 12, "product");
-    placeText(this, QStringLiteral("Version 1.2.1"), 78, 30, "version");
+    placeText(this, QStringLiteral("Version " DDRV_LUMISIM_VERSION_STRING), 78, 30, "version");
     placeText(this, QStringLiteral("Norvane"), 78, 48, "vendor");
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);

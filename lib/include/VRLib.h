@@ -358,7 +358,7 @@ VR_API VR_Status VR_SetBL(uint32_t backlight);
 VR_API VR_Status VR_GetBL(uint32_t *backlight);
 VR_API VR_Status VR_GetDisplayInfo(VR_DisplayInfo *info);
 VR_API VR_Status VR_SetOrientation(int32_t orientation);
-/** Writes 0.2.4 and the driver's version; either pointer null gives 1 and
+/** Writes the library's version and the driver's; either pointer null gives 1 and
  *  calls nothing. */
 VR_API VR_Status VR_GetVersions(VR_Version *library, VR_Version *driver);
 /** Makes the whole frame buffer visible. Driver status. */

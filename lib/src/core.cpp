@@ -4,11 +4,12 @@
 
 #include "DDrv.h"
 #include "state.h"
+#include "vr_versions.h"
 
 using vr::g_state;
 
 namespace {
-constexpr VR_Version kLibraryVersion{0, 2, 4};
+constexpr VR_Version kLibraryVersion{VRLIB_VERSION_MAJOR, VRLIB_VERSION_MINOR, VRLIB_VERSION_PATCH};
 }  // namespace
 
 extern "C" {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, builds the example application
 # out of tree with find_package(VRLib) and with pkg-config, and runs both
-# headless.
+# headless. The versions (library, driver) are the build's, as CMake has them.
 set -euo pipefail
 build=$1
 src=$2
+version=$3
+driver_version=$4
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
@@ -15,8 +17,11 @@ for f in include/VRLib.h include/DDrv.h bin/Demoria bin/Board_320_240.bmp bin/Lu
   [ -e "$tmp/prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 # Sonames carry the major versions.
-objdump -p "$libdir/libVRLib.so" | grep -q 'SONAME *libVRLib.so.0$' || { echo "VRLib soname"; exit 1; }
-objdump -p "$libdir/libDDrv_Lumisim.so" | grep -q 'SONAME *libDDrv_Lumisim.so.1$' || { echo "driver soname"; exit 1; }
+objdump -p "$libdir/libVRLib.so" | grep -q "SONAME *libVRLib.so.${version%%.*}\$" || { echo "VRLib soname"; exit 1; }
+objdump -p "$libdir/libDDrv_Lumisim.so" | grep -q "SONAME *libDDrv_Lumisim.so.${driver_version%%.*}\$" ||
+  { echo "driver soname"; exit 1; }
+[ -e "$libdir/libVRLib.so.$version" ] || { echo "not installed: libVRLib.so.$version"; exit 1; }
+[ -e "$libdir/libDDrv_Lumisim.so.$driver_version" ] || { echo "not installed: libDDrv_Lumisim.so.$driver_version"; exit 1; }
 
 # find_package(VRLib)
 cmake -S "$src/examples" -B "$tmp/with-cmake" -DCMAKE_PREFIX_PATH="$tmp/prefix" >"$tmp/configure.log"
@@ -24,6 +29,7 @@ cmake --build "$tmp/with-cmake" >"$tmp/build.log"
 
 # pkg-config
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
+[ "$(pkg-config --modversion vrlib)" = "$version" ] || { echo "vrlib.pc version"; exit 1; }
 # shellcheck disable=SC2046
 cc -std=c99 -o "$tmp/with-pkg-config" "$src/examples/primitives.c" $(pkg-config --cflags --libs vrlib)
 

@@ -15,7 +15,7 @@ target_include_directories(DDrv_Lumisim_testlib PUBLIC
   ${CMAKE_CURRENT_SOURCE_DIR}/src ${LUMISIM_WINDOW_DIR})
 target_compile_definitions(DDrv_Lumisim_testlib PRIVATE DDRV_BUILD LUMISIM_WITH_QT
   LUMISIM_DATA_FROM_LIBRARY="${LUMISIM_DATA_FROM_LIBRARY}")
-target_link_libraries(DDrv_Lumisim_testlib PUBLIC PkgConfig::INIH Qt6::Widgets ${CMAKE_DL_LIBS})
+target_link_libraries(DDrv_Lumisim_testlib PUBLIC PkgConfig::INIH Qt6::Widgets vr_versions ${CMAKE_DL_LIBS})
 
 # Each test in its own process: Qt's GUI thread lives as long as the
 # process. They start the GUI thread, so they also run under

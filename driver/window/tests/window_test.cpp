@@ -10,6 +10,7 @@
 #include <QWindow>
 
 #include "info_dialog.h"
+#include "vr_versions.h"
 #include "window_fixture.h"
 
 using namespace wintest;
@@ -198,7 +199,7 @@ TEST_F(WindowTest, ContextMenuHoldsOnlyInfoWhichOpensTheInfoDialog) {
         return out;
     });
     EXPECT_TRUE(texts.contains(QStringLiteral("Win32-Treiber für Vantrel-Grafikbibliothek")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 1.2.1")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Version " DDRV_LUMISIM_VERSION_STRING)));
     EXPECT_TRUE(texts.contains(QStringLiteral("Norvane")));
     EXPECT_TRUE(onGui([] {
         auto *dialog = infoDialog();

@@ -27,7 +27,8 @@ struct Session {
 
 bool ready(benchmark::State &state) {
     static const Session s;
-    if (!s.ok || VR_SetUpdateMode(1) != VR_OK) state.SkipWithError("library or driver not ready");
+    if (!s.ok || VR_SetUpdateMode(VR_UPDATE_MANUAL) != VR_OK)
+        state.SkipWithError("library or driver not ready");
     return s.ok;
 }
 

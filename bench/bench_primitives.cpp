@@ -58,7 +58,8 @@ BENCHMARK(BM_ClearFloor);
 
 void BM_RectPattern2(benchmark::State &state) {
     const VR_Point origin{0, 0};
-    const VR_RectParams rect{kWidth, kHeight, {0, 255, 0, 0}, {0, 0, 0, 255}, {0, 255, 255, 255}, 2, 0, 2};
+    const VR_RectParams rect{kWidth, kHeight, {0, 255, 0, 0}, {0, 0, 0, 255}, {0, 255, 255, 255},
+                             2,      0,       VR_FILL_CHECKER};
     for (auto _ : state) benchmark::DoNotOptimize(VR_DrawRect(&origin, &rect));
     perPixel(state, size_t(kWidth) * kHeight);
 }

@@ -13,7 +13,8 @@ inline bool benchSession() {
     static const bool ok = [] {
         setenv("LUMISIM_HEADLESS", "1", 1);
         floor_init(320, 240);
-        return VR_InitVRLib([](uint32_t, uint32_t) {}) == VR_OK && VR_SetUpdateMode(1) == VR_OK;
+        return VR_InitVRLib([](uint32_t, uint32_t) {}) == VR_OK &&
+               VR_SetUpdateMode(VR_UPDATE_MANUAL) == VR_OK;
     }();
     return ok;
 }

@@ -4,7 +4,7 @@
  * wait a few seconds (VR_EXAMPLE_SECONDS, default 3) and shut the display
  * down.
  *
- * The whole picture is drawn in update mode 1 and shown with one
+ * The whole picture is drawn in manual update mode and shown with one
  * VR_RefreshDisplay, the usual way to draw a batch.
  */
 #define _POSIX_C_SOURCE 200809L
@@ -27,7 +27,7 @@ static VR_Colour rgb(uint8_t r, uint8_t g, uint8_t b) {
 
 static void drawPatterns(void) {
     int32_t pattern;
-    for (pattern = 0; pattern < 6; ++pattern) {
+    for (pattern = VR_FILL_COLOUR1; pattern <= VR_FILL_FRAME_ONLY; ++pattern) {
         VR_Point pos = {(uint16_t)(10 + (pattern % 3) * 100), (uint16_t)(10 + (pattern / 3) * 70)};
         VR_RectParams rect = {90, 60, rgb(255, 255, 255), rgb(255, 200, 0), rgb(0, 90, 180), 2, 0, pattern};
         VR_DrawRect(&pos, &rect);
@@ -52,7 +52,7 @@ static void drawCircles(void) {
 }
 
 int main(void) {
-    int32_t mode = 0;
+    int32_t mode = VR_UPDATE_AUTO;
     VR_Status status = VR_InitVRLib(onHardKey);
     if (status != VR_OK) {
         fprintf(stderr, "Die Anzeige konnte nicht gestartet werden (Status %u).\n", (unsigned)status);
@@ -60,7 +60,7 @@ int main(void) {
     }
 
     VR_GetUpdateMode(&mode);
-    VR_SetUpdateMode(1);
+    VR_SetUpdateMode(VR_UPDATE_MANUAL);
     VR_SetBkColor(rgb(0, 0, 48));
     VR_ClearScreen();
     drawPatterns();

@@ -1,20 +1,19 @@
 #include "display.h"
+#include "drawing_state.h"
 
 namespace demoria {
 
 void animationStep(DisplayState &s) {
     if (!s.animBar || s.animActive != 1) return;  // the loop ends here
 
-    int32_t savedMode = 0;
-    VR_GetUpdateMode(&savedMode);
-    VR_SetUpdateMode(1);
-
-    // 0, 2 … 98, 0: the bar never shows 100.
-    uint8_t next = uint8_t(s.animBar->percent + 2);
-    s.animBar->percent = next >= 100 ? 0 : next;
-    VR_DrawProgressBar(&s.animPos, s.animBar);
-    VR_RefreshDisplay();
-    VR_SetUpdateMode(savedMode);
+    {
+        ManualUpdate manual;
+        // 0, 2 … 98, 0: the bar never shows 100.
+        uint8_t next = uint8_t(s.animBar->percent + 2);
+        s.animBar->percent = next >= 100 ? 0 : next;
+        VR_DrawProgressBar(&s.animPos, s.animBar);
+        VR_RefreshDisplay();
+    }
 
     s.self(MSG_ANIMATE);
 }

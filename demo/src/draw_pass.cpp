@@ -28,7 +28,7 @@ void startRandomArea(DisplayState &s, const ScreenElement &e) {
     frame.height = area->height;
     frame.borderColour = VR_Colour{0, 255, 255, 0};
     frame.borderWidth = 1;
-    frame.fillPattern = 5;
+    frame.fillPattern = VR_FILL_FRAME_ONLY;
     VR_Point at = positionOf(e);
     VR_DrawRect(&at, &frame);
 

@@ -1,4 +1,5 @@
 #include "display.h"
+#include "drawing_state.h"
 
 namespace demoria {
 
@@ -19,15 +20,12 @@ void showPage(DisplayState &s, const PageRequest &request) {
     if (!list) return;  // leaves the screen as it was
 
     VR_SetBkColor(background);
-    int32_t savedMode = 0;
-    VR_GetUpdateMode(&savedMode);
     // Draw the whole page into the frame buffer and show it in one piece.
-    VR_SetUpdateMode(1);
+    ManualUpdate manual;
     VR_ClearScreen();
     for (ScreenElement *const *it = list; *it; ++it) (*it)->dirty = 1;
     drawPass(s, list);
     VR_RefreshDisplay();
-    VR_SetUpdateMode(savedMode);
 }
 
 }  // namespace demoria

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "display.h"
+#include "drawing_state.h"
 
 namespace demoria {
 
@@ -28,42 +29,37 @@ void randomRectStep(DisplayState &s) {
     char count[32];
     std::snprintf(count, sizeof count, "Anzahl: %i", s.randomCount);
 
-    int32_t savedMode = 0;
-    VR_GetUpdateMode(&savedMode);
-    VR_SetUpdateMode(1);
+    {
+        ManualUpdate manual;
 
-    // Drawn over the previous count without clearing it.
-    VR_SetFont(3, 1);
-    VR_Point countAt = {160, 210};
-    VR_StringParams text = {count, 0};
-    VR_DrawString(&countAt, &text);
+        // Drawn over the previous count without clearing it.
+        VR_SetFont(3, 1);
+        VR_Point countAt = {160, 210};
+        VR_StringParams text = {count, 0};
+        VR_DrawString(&countAt, &text);
 
-    // Clip the rectangle to the inside of the frame.
-    VR_Point savedOrigin = {};
-    VR_Size savedSize = {};
-    VR_GetActiveWindow(&savedOrigin, &savedSize);
-    VR_SetActiveWindow(&s.areaOrigin, &s.areaSize);
-
-    int r1 = s.random();
-    int r2 = s.random();
-    VR_Point at = {corner(r1, s.areaOrigin.x, s.areaSize.width),
-                   corner(r2, s.areaOrigin.y, s.areaSize.height)};
-    VR_RectParams rect = {};
-    rect.width = 60;
-    rect.height = 30;
-    rect.borderColour.red = channel(s.random());
-    rect.borderColour.green = channel(s.random());
-    rect.borderColour.blue = channel(s.random());
-    rect.patternColour0.red = channel(s.random());
-    rect.patternColour0.green = channel(s.random());
-    rect.patternColour0.blue = channel(s.random());
-    rect.borderWidth = 1;
-    rect.fillPattern = 1;  // every interior pixel takes pattern colour 0
-    VR_DrawRect(&at, &rect);
-
-    VR_SetActiveWindow(&savedOrigin, &savedSize);
-    VR_RefreshDisplay();
-    VR_SetUpdateMode(savedMode);
+        {
+            // Clip the rectangle to the inside of the frame.
+            ClipWindow clip(s.areaOrigin, s.areaSize);
+            int r1 = s.random();
+            int r2 = s.random();
+            VR_Point at = {corner(r1, s.areaOrigin.x, s.areaSize.width),
+                           corner(r2, s.areaOrigin.y, s.areaSize.height)};
+            VR_RectParams rect = {};
+            rect.width = 60;
+            rect.height = 30;
+            rect.borderColour.red = channel(s.random());
+            rect.borderColour.green = channel(s.random());
+            rect.borderColour.blue = channel(s.random());
+            rect.patternColour0.red = channel(s.random());
+            rect.patternColour0.green = channel(s.random());
+            rect.patternColour0.blue = channel(s.random());
+            rect.borderWidth = 1;
+            rect.fillPattern = VR_FILL_COLOUR0;
+            VR_DrawRect(&at, &rect);
+        }
+        VR_RefreshDisplay();
+    }
 
     s.self(MSG_RANDOM_RECT);
 }

@@ -90,7 +90,7 @@ TEST(Pages, GraphicsAndUiPagesCarryTheirShapes) {
     EXPECT_EQ(params<AreaSize>(p3[5]).height, 150);
     const auto &rect = params<VR_RectParams>(p3[6]);
     EXPECT_EQ(rect.borderWidth, 3);
-    EXPECT_EQ(rect.fillPattern, 2);
+    EXPECT_EQ(rect.fillPattern, VR_FILL_CHECKER);
     EXPECT_TRUE(colourIs(rect.patternColour1, 0, 255, 0));
     EXPECT_TRUE(colourIs(rect.patternColour0, 0, 0, 255));
     EXPECT_EQ(params<VR_CircleParams>(p3[7]).radius, 32);

@@ -53,7 +53,7 @@ TEST_F(ClearTest, AutomaticModeRefreshesTheWholeDisplayOnceAfterSuccess) {
 
 TEST_F(ClearTest, ManualModeRequestsNoRefresh) {
     vrtest::setWindow(0, 0, 2, 2);
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     EXPECT_EQ(VR_ClearScreen(), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::Refresh), 0u);
     EXPECT_EQ(fake::count(fake::Fn::SetPixel), 4u);

@@ -6,6 +6,7 @@
 
 #include "lib_fixture.h"
 #include "pixel_calls.h"
+#include "vr_versions.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ TEST_F(InitTest, BindsTheRendererAndTheHardKeyCallback) {
 
 TEST_F(InitTest, ResetsModeAndBothRegistriesWhateverTheDriverAnswers) {
     ASSERT_TRUE(fillRegistries());
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     ASSERT_EQ(VR_SetBkColor(rgb(1, 2, 3)), VR_OK);
 
     EXPECT_EQ(VR_InitVRLib(nullptr), VR_ERR_DRIVER);  // refused by the driver
@@ -57,7 +58,7 @@ TEST_F(InitTest, ResetsModeAndBothRegistriesWhateverTheDriverAnswers) {
 
 TEST_F(InitTest, DeInitForwardsAndKeepsTheLibraryState) {
     ASSERT_EQ(VR_RegisterFont(kFontData), 1);
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     ASSERT_EQ(VR_SetBkColor(rgb(7, 7, 7)), VR_OK);
     fake::forceStatus(Fn::DeInit, 301);
     EXPECT_EQ(VR_DeInitVRLib(), 301);
@@ -79,7 +80,7 @@ using UpdateModeTest = LibTest;
 
 TEST_F(UpdateModeTest, TwoOrMoreIsRefusedAndTheModeKept) {
     EXPECT_EQ(mode(), 0);
-    EXPECT_EQ(VR_SetUpdateMode(1), VR_OK);
+    EXPECT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     EXPECT_EQ(VR_SetUpdateMode(2), VR_ERR_RANGE);
     EXPECT_EQ(VR_SetUpdateMode(INT32_MAX), VR_ERR_RANGE);
     EXPECT_EQ(mode(), 1);
@@ -154,9 +155,9 @@ using VersionsTest = LibTest;
 TEST_F(VersionsTest, WritesTheLibraryVersionAndTheDriversStatus) {
     VR_Version lib{}, drv{};
     EXPECT_EQ(VR_GetVersions(&lib, &drv), VR_OK);
-    EXPECT_EQ(lib.major, 0);
-    EXPECT_EQ(lib.minor, 2);
-    EXPECT_EQ(lib.patch, 4);
+    EXPECT_EQ(lib.major, VRLIB_VERSION_MAJOR);
+    EXPECT_EQ(lib.minor, VRLIB_VERSION_MINOR);
+    EXPECT_EQ(lib.patch, VRLIB_VERSION_PATCH);
     EXPECT_EQ(drv.major, 9);  // the fake driver's version
     EXPECT_EQ(drv.patch, 7);
     fake::forceStatus(Fn::GetVersion, 303);
@@ -218,10 +219,10 @@ TEST_F(PassThroughTest, ArgumentsReachTheDriverUnchanged) {
     VR_SetDisplayBrightness(0xCD);
     const auto &c = fake::calls();
     ASSERT_EQ(c.size(), 4u);
-    EXPECT_EQ(c[0].colour, 0x01020304u);
-    EXPECT_EQ(c[1].colour, uint32_t(-3));
-    EXPECT_EQ(c[2].colour, 0xABu);  // the byte widened with zeros
-    EXPECT_EQ(c[3].colour, 0xCDu);
+    EXPECT_EQ(c[0].setting, 0x01020304u);
+    EXPECT_EQ(c[1].setting, uint32_t(-3));
+    EXPECT_EQ(c[2].setting, 0xABu);  // the byte widened with zeros
+    EXPECT_EQ(c[3].setting, 0xCDu);
 
     VR_Point p{7, 8};
     VR_Size s{9, 10};
@@ -366,8 +367,8 @@ VR_Status composite(uint32_t code, const VR_Point *pos, const VR_Window *win, vo
     if (code != VR_GF_PROGRESS_BAR) return StdGraphicFunctions(code, pos, win, params);
     int32_t saved = 0;
     VR_GetUpdateMode(&saved);
-    VR_SetUpdateMode(1);
-    const VR_RectParams frame{3, 2, rgb(1, 1, 1), {}, {}, 1, 0, 5};
+    VR_SetUpdateMode(VR_UPDATE_MANUAL);
+    const VR_RectParams frame{3, 2, rgb(1, 1, 1), {}, {}, 1, 0, VR_FILL_FRAME_ONLY};
     const VR_LineParams bar{pos->x, pos->y, uint16_t(pos->x + 1), pos->y, rgb(2, 2, 2)};
     const VR_Status s = VR_DrawRect(pos, &frame);
     VR_DrawLine(&bar);

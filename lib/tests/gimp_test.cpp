@@ -43,7 +43,7 @@ TEST_F(GimpTest, RawRgbPixelsLandInOrderAndTheAreaIsRefreshed) {
     EXPECT_EQ(refresh[0].size.height, 1);
 
     fake::clearCalls();
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     EXPECT_EQ(draw(img, 10, 20), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::RefreshArea), 0u);
 }

@@ -113,7 +113,7 @@ TEST_F(LineTest, RefusedPixelsAreIgnored) {
 
 TEST_F(LineTest, NoRefreshInEitherMode) {
     line(0, 0, 30, 7);
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     line(0, 0, 30, 7);
     EXPECT_EQ(fake::count(fake::Fn::Refresh), 0u);
     EXPECT_EQ(fake::count(fake::Fn::RefreshArea), 0u);

@@ -69,7 +69,7 @@ class TextTest : public LibTest {
     void SetUp() override {
         LibTest::SetUp();
         ASSERT_EQ(VR_RegisterColourTable(&kTable), 1);
-        ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+        ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     }
     void use(const VR_Font *font) {
         const uint16_t id = VR_RegisterFont(font);
@@ -160,7 +160,7 @@ TEST_F(TextTest, CharacterOutsideTheFontFailsBeforeAnyPixel) {
         EXPECT_EQ(s.text, text);
     }
     EXPECT_EQ(VR_DrawSymbol(&at, 'd'), VR_ERR_RANGE);
-    ASSERT_EQ(VR_SetUpdateMode(0), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_AUTO), VR_OK);
     EXPECT_EQ(draw(0, 0, "a\x7F"), VR_ERR_RANGE);
     EXPECT_EQ(fake::count(fake::Fn::SetPixel), 0u);
     EXPECT_EQ(fake::count(fake::Fn::RefreshArea), 0u);
@@ -226,7 +226,7 @@ TEST_F(TextTest, AutomaticModeRefreshesTheTextCellAndReturnsItsStatus) {
     ASSERT_EQ(draw(5, 6, "abc"), VR_OK);
     EXPECT_EQ(fake::count(fake::Fn::RefreshArea), 0u);  // manual mode
 
-    ASSERT_EQ(VR_SetUpdateMode(0), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_AUTO), VR_OK);
     ASSERT_EQ(draw(5, 6, "abc"), VR_OK);
     ASSERT_EQ(fake::calls().back().fn, fake::Fn::RefreshArea);
     EXPECT_EQ(fake::calls().back().point.x, 5);
@@ -330,7 +330,7 @@ TEST_F(SizedTest, RefusesWhatCannotBeFitted) {
 }
 
 TEST_F(SizedTest, CompositionNeverExceeds255Characters) {
-    ASSERT_EQ(VR_SetUpdateMode(0), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_AUTO), VR_OK);
     const VR_Point at{0, 0};
     VR_Window wide{0, 0, 4000, 240};
     const std::string text(300, 'A');

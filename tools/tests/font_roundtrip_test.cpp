@@ -62,7 +62,7 @@ class FontRoundTrip : public LibTest {
         uint16_t fontId = VR_RegisterFont(font.data());
         uint16_t tableId = VR_RegisterColourTable(&kTable);
         ASSERT_EQ(VR_SetFont(fontId, tableId), VR_OK);
-        ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+        ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
         FT_Library lib;
         FT_Face face;
         ASSERT_EQ(FT_Init_FreeType(&lib), 0);

@@ -44,16 +44,18 @@ constexpr void *image(const VR_GIMPBitmap &bitmap) { return const_cast<VR_GIMPBi
 // ---------------------------------------------------------------- page 1
 VR_TextBoxParams p1Title = titleBox(texts::kTitleFeatures.c_str());
 VR_TextBoxParams p1Body = bodyBox(300, 180, texts::kFeatureList.c_str());
-ScreenElement p1e4 = {kTextBox, 50, 0, 1, &p1Title};
-ScreenElement p1e5 = {kTextBox, 40, 80, 1, &p1Body};
-ScreenElement *const page1[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p1e4, &p1e5, nullptr};
+ScreenElement p1TitleElement = {kTextBox, 50, 0, 1, &p1Title};
+ScreenElement p1BodyElement = {kTextBox, 40, 80, 1, &p1Body};
+ScreenElement *const page1[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
+                                &p1TitleElement, &p1BodyElement,  nullptr};
 
 // ---------------------------------------------------------------- page 2
 VR_TextBoxParams p2Title = titleBox(texts::kTitleStructure.c_str());
-ScreenElement p2e3 = {kTextBox, 50, 0, 1, &p2Title};
-ScreenElement p2e4 = {kGimpImage, 10, 50, 1, image(Demoria_Image2)};
+ScreenElement p2TitleElement = {kTextBox, 50, 0, 1, &p2Title};
+ScreenElement p2ArchitectureImage = {kGimpImage, 10, 50, 1, image(Demoria_Image2)};
 // The version box comes last here, over the architecture picture.
-ScreenElement *const page2[] = {&sharedPageBar, &sharedCycleBar, &p2e3, &p2e4, &sharedVersionBox, nullptr};
+ScreenElement *const page2[] = {&sharedPageBar,       &sharedCycleBar,   &p2TitleElement,
+                                &p2ArchitectureImage, &sharedVersionBox, nullptr};
 
 // ---------------------------------------------------------------- page 3
 VR_TextBoxParams p3Title = titleBox(texts::kTitleGraphics.c_str());
@@ -66,26 +68,28 @@ VR_RectParams p3Rect = {.width = 85,
                         .patternColour0 = {0, 0, 0, 255},
                         .borderWidth = 3,
                         .reserved = 0,
-                        .fillPattern = 2};
+                        .fillPattern = VR_FILL_CHECKER};
 VR_CircleParams p3Circle = {32, kRed};
 DemoLine p3Line = {{30, 215, 125, 130, kRed}, 5};
-ScreenElement p3e4 = {kTextBox, 50, 0, 1, &p3Title};
-ScreenElement p3e5 = {kTextBox, 20, 60, 1, &p3Body};
-ScreenElement p3e6 = {kRandomArea, 160, 50, 1, &p3Area};
-ScreenElement p3e7 = {kRectangle, 35, 135, 1, &p3Rect};
-ScreenElement p3e8 = {kCircle, 105, 195, 1, &p3Circle};
-ScreenElement p3e9 = {kLine, 100, 100, 1, &p3Line};
-ScreenElement *const page3[] = {
-    &sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p3e4, &p3e5, &p3e6, &p3e7, &p3e8, &p3e9, nullptr};
+ScreenElement p3TitleElement = {kTextBox, 50, 0, 1, &p3Title};
+ScreenElement p3BodyElement = {kTextBox, 20, 60, 1, &p3Body};
+ScreenElement p3AreaElement = {kRandomArea, 160, 50, 1, &p3Area};
+ScreenElement p3RectElement = {kRectangle, 35, 135, 1, &p3Rect};
+ScreenElement p3CircleElement = {kCircle, 105, 195, 1, &p3Circle};
+ScreenElement p3LineElement = {kLine, 100, 100, 1, &p3Line};
+ScreenElement *const page3[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p3TitleElement,
+                                &p3BodyElement, &p3AreaElement,  &p3RectElement,    &p3CircleElement,
+                                &p3LineElement, nullptr};
 
 // ---------------------------------------------------------------- page 4
 VR_TextBoxParams p4Title = titleBox(texts::kTitleBitmaps.c_str());
 VR_TextBoxParams p4Body = bodyBox(280, 100, texts::kBitmapList.c_str());
-ScreenElement p4e4 = {kTextBox, 50, 0, 1, &p4Title};
-ScreenElement p4e5 = {kTextBox, 20, 60, 1, &p4Body};
-ScreenElement p4e6 = {kGimpImage, 50, 130, 1, image(Demoria_Image3)};
-ScreenElement *const page4[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p4e4, &p4e5,
-                                &p4e6,          nullptr};
+ScreenElement p4TitleElement = {kTextBox, 50, 0, 1, &p4Title};
+ScreenElement p4BodyElement = {kTextBox, 20, 60, 1, &p4Body};
+ScreenElement p4BitmapsImage = {kGimpImage, 50, 130, 1, image(Demoria_Image3)};
+ScreenElement *const page4[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
+                                &p4TitleElement, &p4BodyElement,  &p4BitmapsImage,
+                                nullptr};
 
 // ---------------------------------------------------------------- page 5
 // The four typeface samples are 34 to 38 pixels high; a box of 30 would
@@ -99,16 +103,24 @@ VR_TextBoxParams p5Sample8 = sampleBox(120, kSampleHeight, 8, texts::kSample.c_s
 VR_TextBoxParams p5Sample7 = sampleBox(120, kSampleHeight, 7, texts::kSample.c_str());
 VR_TextBoxParams p5Sample6 = sampleBox(120, kSampleHeight, 6, texts::kSample.c_str());
 VR_TextBoxParams p5Or = sampleBox(60, 30, 3, texts::kOr.c_str());
-ScreenElement p5e4 = {kTextBox, 50, 0, 1, &p5Title};
-ScreenElement p5e5 = {kTextBox, 10, 50, 1, &p5Body};
-ScreenElement p5e6 = {kTextBox, 20, 120, 1, &p5Sample9};
-ScreenElement p5e7 = {kTextBox, 170, 120, 1, &p5Sample8};
-ScreenElement p5e8 = {kTextBox, 20, 180, 1, &p5Sample7};
-ScreenElement p5e9 = {kTextBox, 170, 180, 1, &p5Sample6};
-ScreenElement p5e10 = {kTextBox, 120, 170, 1, &p5Or};
-ScreenElement *const page5[] = {
-    &sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p5e4, &p5e5, &p5e6, &p5e7, &p5e8, &p5e9,
-    &p5e10,         nullptr};
+ScreenElement p5TitleElement = {kTextBox, 50, 0, 1, &p5Title};
+ScreenElement p5BodyElement = {kTextBox, 10, 50, 1, &p5Body};
+ScreenElement p5Sample9Element = {kTextBox, 20, 120, 1, &p5Sample9};
+ScreenElement p5Sample8Element = {kTextBox, 170, 120, 1, &p5Sample8};
+ScreenElement p5Sample7Element = {kTextBox, 20, 180, 1, &p5Sample7};
+ScreenElement p5Sample6Element = {kTextBox, 170, 180, 1, &p5Sample6};
+ScreenElement p5OrElement = {kTextBox, 120, 170, 1, &p5Or};
+ScreenElement *const page5[] = {&sharedPageBar,
+                                &sharedCycleBar,
+                                &sharedVersionBox,
+                                &p5TitleElement,
+                                &p5BodyElement,
+                                &p5Sample9Element,
+                                &p5Sample8Element,
+                                &p5Sample7Element,
+                                &p5Sample6Element,
+                                &p5OrElement,
+                                nullptr};
 
 // ---------------------------------------------------------------- page 6
 VR_TextBoxParams p6Title = titleBox(texts::kTitleUi.c_str());
@@ -125,19 +137,20 @@ VR_ProgressBarParams p6Bar = {.width = 260,
                               .padding = {}};
 // A red frame two pixels wide.
 VR_TextBoxParams p6Aligned = textBox(260, 25, 3, 1, 1, kRed, 2, texts::kAlignments.c_str());
-ScreenElement p6e4 = {kTextBox, 50, 0, 1, &p6Title};
-ScreenElement p6e5 = {kTextBox, 20, 60, 1, &p6Body};
-ScreenElement p6e6 = {kAnimatedBar, 30, 170, 1, &p6Bar};
-ScreenElement p6e7 = {kTextBox, 30, 130, 1, &p6Aligned};
-ScreenElement *const page6[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p6e4, &p6e5, &p6e6,
-                                &p6e7,          nullptr};
+ScreenElement p6TitleElement = {kTextBox, 50, 0, 1, &p6Title};
+ScreenElement p6BodyElement = {kTextBox, 20, 60, 1, &p6Body};
+ScreenElement p6BarElement = {kAnimatedBar, 30, 170, 1, &p6Bar};
+ScreenElement p6AlignedElement = {kTextBox, 30, 130, 1, &p6Aligned};
+ScreenElement *const page6[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p6TitleElement,
+                                &p6BodyElement, &p6BarElement,   &p6AlignedElement, nullptr};
 
 // ---------------------------------------------------------------- page 7
 VR_TextBoxParams p7Title = titleBox(texts::kTitleDrivers.c_str());
 VR_TextBoxParams p7Body = textBox(280, 185, 3, 1, 0, kRed, 0, texts::kDriverList.c_str());
-ScreenElement p7e4 = {kTextBox, 50, 0, 1, &p7Title};
-ScreenElement p7e5 = {kTextBox, 10, 50, 1, &p7Body};
-ScreenElement *const page7[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox, &p7e4, &p7e5, nullptr};
+ScreenElement p7TitleElement = {kTextBox, 50, 0, 1, &p7Title};
+ScreenElement p7BodyElement = {kTextBox, 10, 50, 1, &p7Body};
+ScreenElement *const page7[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
+                                &p7TitleElement, &p7BodyElement,  nullptr};
 
 // ---------------------------------------------------------------- page 8
 constexpr VR_Colour kSeparator = {0, 230, 243, 0};
@@ -147,19 +160,18 @@ VR_TextBoxParams p8Text2 = bodyBox(250, 45, texts::kProject2.c_str());
 VR_TextBoxParams p8Text3 = bodyBox(230, 50, texts::kProject3.c_str());
 DemoLine p8Line1 = {{5, 110, 315, 110, kSeparator}, 5};
 DemoLine p8Line2 = {{5, 175, 315, 175, kSeparator}, 5};
-ScreenElement p8e4 = {kTextBox, 50, 0, 1, &p8Title};
-ScreenElement p8e5 = {kGimpImage, 10, 50, 1, image(Demoria_Image4)};
-ScreenElement p8e6 = {kTextBox, 95, 55, 1, &p8Text1};
-ScreenElement p8e7 = {kGimpImage, 20, 115, 1, image(Demoria_Image5)};
-ScreenElement p8e8 = {kTextBox, 100, 115, 1, &p8Text2};
-ScreenElement p8e9 = {kGimpImage, 30, 180, 1, image(Demoria_Image6)};
-ScreenElement p8e10 = {kTextBox, 130, 180, 1, &p8Text3};
-ScreenElement p8e11 = {kLine, 5, 110, 1, &p8Line1};
-ScreenElement p8e12 = {kLine, 5, 175, 1, &p8Line2};
-ScreenElement *const page8[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionBox,
-                                &p8e4,          &p8e5,           &p8e6,
-                                &p8e7,          &p8e8,           &p8e9,
-                                &p8e10,         &p8e11,          &p8e12,
+ScreenElement p8TitleElement = {kTextBox, 50, 0, 1, &p8Title};
+ScreenElement p8Project1Image = {kGimpImage, 10, 50, 1, image(Demoria_Image4)};
+ScreenElement p8Text1Element = {kTextBox, 95, 55, 1, &p8Text1};
+ScreenElement p8Project2Image = {kGimpImage, 20, 115, 1, image(Demoria_Image5)};
+ScreenElement p8Text2Element = {kTextBox, 100, 115, 1, &p8Text2};
+ScreenElement p8Project3Image = {kGimpImage, 30, 180, 1, image(Demoria_Image6)};
+ScreenElement p8Text3Element = {kTextBox, 130, 180, 1, &p8Text3};
+ScreenElement p8Line1Element = {kLine, 5, 110, 1, &p8Line1};
+ScreenElement p8Line2Element = {kLine, 5, 175, 1, &p8Line2};
+ScreenElement *const page8[] = {&sharedPageBar,   &sharedCycleBar, &sharedVersionBox, &p8TitleElement,
+                                &p8Project1Image, &p8Text1Element, &p8Project2Image,  &p8Text2Element,
+                                &p8Project3Image, &p8Text3Element, &p8Line1Element,   &p8Line2Element,
                                 nullptr};
 
 }  // namespace

@@ -4,14 +4,14 @@ namespace demoria {
 
 namespace {
 
-void showPage(ScheduleStep &out, int32_t group, int32_t page) {
+void queuePageRequest(ScheduleStep &out, int32_t group, int32_t page) {
     ScheduledMessage &m = out.messages[out.count++];
     m = ScheduledMessage{};
     m.code = MSG_SHOW_PAGE;
     m.page = PageRequest{group, page};
 }
 
-void progress(ScheduleStep &out, const ProgressInfo &info) {
+void queueProgress(ScheduleStep &out, const ProgressInfo &info) {
     ScheduledMessage &m = out.messages[out.count++];
     m = ScheduledMessage{};
     m.code = MSG_PROGRESS;
@@ -25,10 +25,10 @@ ScheduleStep scheduleTick(Schedule &s) {
     switch (s.state) {
         case kTitlePhase:
             if (s.phaseTime == 0)
-                showPage(out, 1, 1);
+                queuePageRequest(out, 1, 1);
             else
                 // The title page has one bar; the cycle pair stays zero.
-                progress(out, ProgressInfo{s.phaseTime, kTitleMs, 0, 0});
+                queueProgress(out, ProgressInfo{s.phaseTime, kTitleMs, 0, 0});
             s.phaseTime += kTickMs;
             if (s.phaseTime >= kTitleMs) {
                 s.state = kFeatureCycle;
@@ -37,7 +37,7 @@ ScheduleStep scheduleTick(Schedule &s) {
             }
             break;
         case kFeatureCycle:
-            if (s.pageTime == 0) showPage(out, 2, s.pageIndex);
+            if (s.pageTime == 0) queuePageRequest(out, 2, s.pageIndex);
             s.pageTime += kTickMs;
             if (s.pageTime >= kPageMs) {
                 s.pageTime = 0;
@@ -50,7 +50,7 @@ ScheduleStep scheduleTick(Schedule &s) {
                 s.phaseTime = 0;
                 s.pageIndex = 1;
             }
-            progress(out, ProgressInfo{s.pageTime, kPageMs, s.phaseTime, kCycleMs});
+            queueProgress(out, ProgressInfo{s.pageTime, kPageMs, s.phaseTime, kCycleMs});
             break;
         default:
             s.state = kTitlePhase;

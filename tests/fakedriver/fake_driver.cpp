@@ -136,7 +136,7 @@ DDRV_API VR_Status DDrv_GetPixel(VR_Point p, VR_Colour *out) {
 }
 
 DDRV_API VR_Status DDrv_SetBL(uint32_t v) {
-    record(Fn::SetBL).colour = v;
+    record(Fn::SetBL).setting = v;
     return result(Fn::SetBL, VR_ERR_DRIVER_UNSUPPORTED);
 }
 
@@ -154,7 +154,7 @@ DDRV_API VR_Status DDrv_GetDisplayInfo(VR_DisplayInfo *info) {
 }
 
 DDRV_API VR_Status DDrv_SetOrientation(int32_t o) {
-    record(Fn::SetOrientation).colour = uint32_t(o);
+    record(Fn::SetOrientation).setting = uint32_t(o);
     return result(Fn::SetOrientation, VR_OK);
 }
 
@@ -193,7 +193,7 @@ DDRV_API VR_Status DDrv_GraphicFunction(uint32_t code, const VR_Point *pos, void
 }
 
 DDRV_API VR_Status DDrv_SetDisplayContrast(uint32_t v) {
-    record(Fn::SetContrast).colour = v;
+    record(Fn::SetContrast).setting = v;
     return result(Fn::SetContrast, VR_OK);
 }
 
@@ -205,7 +205,7 @@ DDRV_API VR_Status DDrv_GetDisplayContrast(uint8_t *out) {
 }
 
 DDRV_API VR_Status DDrv_SetDisplayBrightness(uint32_t v) {
-    record(Fn::SetBrightness).colour = v;
+    record(Fn::SetBrightness).setting = v;
     return result(Fn::SetBrightness, VR_OK);
 }
 

@@ -43,9 +43,10 @@ struct Call {
     VR_Point
         point;     // SetPixel/GetPixel: the point; RefreshArea/Graphic/SetActiveWindow: *origin (0,0 if null)
     VR_Size size;  // RefreshArea/SetActiveWindow: *size (0,0 if null)
-    uint32_t colour;  // SetPixel: the colour word
-    const void *ptr;  // Graphic: params; RefreshArea: size pointer
-    bool nullArg;     // an address argument was null
+    uint32_t colour;   // SetPixel: the colour word
+    uint32_t setting;  // SetBL/SetContrast/SetBrightness: the value; SetOrientation: the orientation
+    const void *ptr;   // Graphic: params; RefreshArea: size pointer
+    bool nullArg;      // an address argument was null
 };
 
 // Starts a fresh display of w x h pixels: no calls recorded, every pixel

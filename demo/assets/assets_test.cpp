@@ -1,6 +1,7 @@
 // The demo's generated fonts and images against what the slide show needs:
 // the fonts' headers, glyphs for every character of every text, texts that
 // fit their boxes, and images that decode to exactly their source rasters.
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -11,24 +12,12 @@
 #include "pages.h"
 #include "png_reader.h"
 #include "texts.h"
+#include "version_fields.h"
 
 using namespace demoria::test;
 namespace texts = demoria::texts;
 
 namespace {
-
-struct FontRow {
-    int height, first, last;
-    bool runLength;
-    int runs[3];
-};
-
-// Ids are the registration order.
-const FontRow kFontTable[10] = {{29, 0x1F, 0xFF, true, {2, 5, 11}}, {22, 0x20, 0xFF, true, {2, 4, 10}},
-                                {16, 0x1A, 0xFC, false, {}},        {10, 0x20, 0x7E, false, {}},
-                                {19, 0x20, 0x7E, true, {2, 4, 9}},  {34, 0x20, 0x7E, true, {2, 5, 13}},
-                                {37, 0x20, 0x7E, true, {2, 5, 14}}, {38, 0x20, 0x7E, true, {3, 7, 15}},
-                                {38, 0x20, 0x7E, true, {2, 6, 15}}, {25, 0x20, 0x7E, true, {2, 5, 13}}};
 
 int widthOf(const VR_Font *f, int c) {
     const vrfont::Reader r(f);
@@ -75,7 +64,7 @@ const FontText kUses[] = {
     {3, texts::kProject2.c_str()},
     {3, texts::kProject3.c_str()},
     {3, "Anzahl: 0123456789-"},
-    {4, "00.02.04 0123456789"},
+    {4, "0123456789."},
     {6, texts::kSample.c_str()},
     {7, texts::kSample.c_str()},
     {8, texts::kSample.c_str()},
@@ -84,11 +73,11 @@ const FontText kUses[] = {
 
 }  // namespace
 
-TEST(DemoFonts, HeadersMatchTheFontTable) {
-    for (int id = 1; id <= 10; ++id) {
+TEST(DemoFonts, HeadersMatchTheFontRecipe) {
+    for (const FontRecipe &row : kFontRecipes) {
+        const int id = row.id;
         SCOPED_TRACE("font " + std::to_string(id));
         const VR_Font *f = kFonts[id - 1];
-        const FontRow &row = kFontTable[id - 1];
         const vrfont::Reader r(f);
         EXPECT_EQ(f[vrfont::kSpareAt], 0);
         EXPECT_EQ(r.height(), row.height);
@@ -159,7 +148,7 @@ TEST(DemoFonts, TextsFitTheirBoxes) {
     for (int id : {6, 7, 8, 9}) EXPECT_LE(textWidth(kFonts[id - 1], texts::kSample.c_str()), 120 - 2) << id;
     EXPECT_LE(textWidth(Demoria_Font3, texts::kOr.c_str()), 60 - 2);
     EXPECT_LE(textWidth(Demoria_Font3, texts::kAlignments.c_str()), 260 - 2);
-    EXPECT_LE(textWidth(Demoria_Font4, "00.02.04"), 34 - 2);
+    EXPECT_LE(textWidth(Demoria_Font4, kLibraryFields.c_str()), 34 - 2);
     // The project texts start far right; every line of them stays on the
     // 320-pixel display.
     const std::pair<int, const char *> projects[] = {
@@ -174,13 +163,6 @@ TEST(DemoFonts, TextsFitTheirBoxes) {
 
 namespace {
 
-struct ImageRow {
-    int width, height;
-    bool keyWhite;
-};
-const ImageRow kImageTable[6] = {{300, 53, true}, {300, 187, false}, {218, 100, true},
-                                 {77, 55, false}, {73, 55, false},   {91, 55, false}};
-
 imgconv::Image sourceRaster(int number) {
     const uint8_t white[3] = {255, 255, 255};
     return imgconv::readPng(
@@ -189,43 +171,46 @@ imgconv::Image sourceRaster(int number) {
 
 }  // namespace
 
-TEST(DemoImages, RecordsMatchTheImageTable) {
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE("image " + std::to_string(i + 1));
+TEST(DemoImages, RecordsMatchTheImageRecipe) {
+    for (size_t i = 0; i < std::size(kImages); ++i) {
+        SCOPED_TRACE("image " + std::to_string(kImageRecipes[i].number));
         const VR_GIMPBitmap &img = *kImages[i];
         EXPECT_EQ(img.magic[0], 'G');
         EXPECT_EQ(img.magic[1], 'M');
         EXPECT_EQ(img.unused, 0);
         EXPECT_EQ(img.encoding, 1);
         EXPECT_EQ(img.bytesPerPixel, 3);
-        EXPECT_EQ(img.width, kImageTable[i].width);
-        EXPECT_EQ(img.height, kImageTable[i].height);
-        const uint32_t key = kImageTable[i].keyWhite ? word(rgb(255, 255, 255)) : 0xFFFFFFFFu;
+        const ImageRecipe &recipe = kImageRecipes[i];
+        EXPECT_EQ(img.width, recipe.width);
+        EXPECT_EQ(img.height, recipe.height);
+        const uint32_t key =
+            recipe.hasKey ? word(rgb(recipe.key[0], recipe.key[1], recipe.key[2])) : 0xFFFFFFFFu;
         EXPECT_EQ(word(img.keyColour), key);
     }
 }
 
 TEST(DemoImages, PacketsCoverExactlyTheSourceRaster) {
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE("image " + std::to_string(i + 1));
+    for (size_t i = 0; i < std::size(kImages); ++i) {
+        SCOPED_TRACE("image " + std::to_string(kImageRecipes[i].number));
         const VR_GIMPBitmap &img = *kImages[i];
         const size_t count = size_t(img.width) * img.height;
         const size_t bytes = imgconv::runLengthBytes(img.data, count, 3);
         // The array holds these packets and nothing after them.
-        std::string source =
-            readFile(std::string(DEMORIA_ASSET_DIR) + "/Demoria_Image" + std::to_string(i + 1) + ".c");
+        std::string source = readFile(std::string(DEMORIA_ASSET_DIR) + "/Demoria_Image" +
+                                      std::to_string(kImageRecipes[i].number) + ".c");
         EXPECT_NE(source.find("_pixels[" + std::to_string(bytes) + "] = {"), std::string::npos);
-        EXPECT_EQ(imgconv::decodeRunLength(img.data, bytes, count, 3), sourceRaster(i + 1).pixels);
+        EXPECT_EQ(imgconv::decodeRunLength(img.data, bytes, count, 3),
+                  sourceRaster(kImageRecipes[i].number).pixels);
     }
 }
 
 class DemoImageDrawing : public LibTest {};
 
 TEST_F(DemoImageDrawing, TheLibraryDrawsEachImageAsItsSource) {
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE("image " + std::to_string(i + 1));
+    for (size_t i = 0; i < std::size(kImages); ++i) {
+        SCOPED_TRACE("image " + std::to_string(kImageRecipes[i].number));
         const VR_GIMPBitmap &img = *kImages[i];
-        imgconv::Image src = sourceRaster(i + 1);
+        imgconv::Image src = sourceRaster(kImageRecipes[i].number);
         fake::reset(320, 240);
         VR_Point at = {7, 3};
         ASSERT_EQ(VR_DrawGIMPBitmap(&at, &img), VR_OK);
@@ -238,7 +223,8 @@ TEST_F(DemoImageDrawing, TheLibraryDrawsEachImageAsItsSource) {
                     continue;
                 }
                 const uint8_t *p = &src.pixels[(size_t(y - 3) * img.width + (x - 7)) * 3];
-                const bool hidden = kImageTable[i].keyWhite && p[0] == 255 && p[1] == 255 && p[2] == 255;
+                const ImageRecipe &recipe = kImageRecipes[i];
+                const bool hidden = recipe.hasKey && std::equal(p, p + 3, recipe.key);
                 keyed += hidden;
                 if (hidden) {
                     wrong += fake::written(uint16_t(x), uint16_t(y));
@@ -248,7 +234,7 @@ TEST_F(DemoImageDrawing, TheLibraryDrawsEachImageAsItsSource) {
             }
         }
         EXPECT_EQ(wrong, 0);
-        if (kImageTable[i].keyWhite) {
+        if (kImageRecipes[i].hasKey) {
             EXPECT_GT(keyed, 0);
         }
     }
@@ -266,7 +252,7 @@ TEST(DemoPages, EveryTextBoxHasRoomForALine) {
             if (e.type != demoria::kTextBox && e.type != demoria::kVersionBox) continue;
             const auto *box = static_cast<const VR_TextBoxParams *>(e.params);
             ASSERT_GE(box->fontId, 1);
-            ASSERT_LE(box->fontId, 10);
+            ASSERT_LE(box->fontId, std::size(kFonts));
             const int height = vrfont::Reader(kFonts[box->fontId - 1]).height();
             EXPECT_GE(int(box->height), 2 * int(box->borderWidth) + 2 + height)
                 << "box at (" << e.x << ", " << e.y << ") with font " << box->fontId;

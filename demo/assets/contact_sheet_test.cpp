@@ -32,11 +32,10 @@ class ContactSheet : public LibTest {};
 
 TEST_F(ContactSheet, EveryFontAndImage) {
     fake::reset(kSheetWidth, kSheetHeight);
-    ASSERT_EQ(VR_SetUpdateMode(1), VR_OK);
+    ASSERT_EQ(VR_SetUpdateMode(VR_UPDATE_MANUAL), VR_OK);
     uint16_t table = VR_RegisterColourTable(&kTextColours);
     int y = 4;
-    for (int id = 1; id <= 10; ++id) {
-        const VR_Font *f = kFonts[id - 1];
+    for (const VR_Font *f : kFonts) {
         ASSERT_EQ(VR_SetFont(VR_RegisterFont(f), table), VR_OK);
         const vrfont::Reader r(f);
         int x = 4;
@@ -58,8 +57,8 @@ TEST_F(ContactSheet, EveryFontAndImage) {
     // Images on mid grey, so that key-coloured pixels (left undrawn) show.
     VR_Point origin = {0, uint16_t(y)};
     VR_Size rest = {kSheetWidth, uint16_t(kSheetHeight - y)};
-    VR_RectParams grey = {
-        rest.width, rest.height, rgb(128, 128, 128), rgb(128, 128, 128), rgb(128, 128, 128), 0, 0, 0};
+    VR_RectParams grey = {rest.width, rest.height, rgb(128, 128, 128), rgb(128, 128, 128), rgb(128, 128, 128),
+                          0,          0,           VR_FILL_COLOUR1};
     ASSERT_EQ(VR_DrawRect(&origin, &grey), VR_OK);
     int x = 4, rowHeight = 0;
     y += 4;

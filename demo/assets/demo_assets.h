@@ -1,16 +1,45 @@
-// The demo's fonts and images as the asset tests walk them.
+// The demo's fonts and images as the asset tests walk them, with the
+// recipe each was made from.
 #pragma once
 
+#include <cstdint>
+#include <iterator>
+
 #include "assets.h"
+#include "demoria_recipe.h"
 
 namespace demoria::test {
 
-inline const VR_Font *const kFonts[10] = {Demoria_Font1, Demoria_Font2, Demoria_Font3, Demoria_Font4,
-                                          Demoria_Font5, Demoria_Font6, Demoria_Font7, Demoria_Font8,
-                                          Demoria_Font9, Demoria_Font10};
+struct FontRecipe {
+    int id, height, first, last;
+    bool runLength;
+    int runs[3];
+};
 
-inline const VR_GIMPBitmap *const kImages[6] = {&Demoria_Image1, &Demoria_Image2, &Demoria_Image3,
-                                                &Demoria_Image4, &Demoria_Image5, &Demoria_Image6};
+struct ImageRecipe {
+    int number, width, height;
+    bool hasKey;
+    uint8_t key[3];  // red, green, blue
+};
+
+#define DEMORIA_FONT_ROW(id, height, first, last, rle, r1, r2, r3) \
+    {id, height, first, last, rle != 0, {r1, r2, r3}},
+#define DEMORIA_FONT_POINTER(id, ...) Demoria_Font##id,
+#define DEMORIA_IMAGE_ROW(number, width, height, hasKey, r, g, b) \
+    {number, width, height, hasKey != 0, {r, g, b}},
+#define DEMORIA_IMAGE_POINTER(number, ...) &Demoria_Image##number,
+
+inline constexpr FontRecipe kFontRecipes[] = {DEMORIA_FONT_RECIPES(DEMORIA_FONT_ROW)};
+inline const VR_Font *const kFonts[] = {DEMORIA_FONT_RECIPES(DEMORIA_FONT_POINTER)};
+inline constexpr ImageRecipe kImageRecipes[] = {DEMORIA_IMAGE_RECIPES(DEMORIA_IMAGE_ROW)};
+inline const VR_GIMPBitmap *const kImages[] = {DEMORIA_IMAGE_RECIPES(DEMORIA_IMAGE_POINTER)};
+
+#undef DEMORIA_FONT_ROW
+#undef DEMORIA_FONT_POINTER
+#undef DEMORIA_IMAGE_ROW
+#undef DEMORIA_IMAGE_POINTER
+
+static_assert(std::size(kFontRecipes) == std::size(kFonts) && std::size(kImageRecipes) == std::size(kImages));
 
 // White ink on black paper, as the demo draws all its text.
 inline const VR_Colour kWhiteOnBlack[2] = {{0, 0, 0, 0}, {0, 255, 255, 255}};

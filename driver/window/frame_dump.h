@@ -28,8 +28,6 @@ class FrameDump {
     // side, which has no board picture.
     void writePanel(const uint32_t *frameBuffer);
 
-    const std::string &folder() const { return folder_; }
-
   private:
     std::string folder_;
     int xSize_, ySize_;

@@ -20,6 +20,8 @@ packages=(
   gcc-arm-none-eabi libnewlib-arm-none-eabi libstdc++-arm-none-eabi-newlib qemu-system-arm
   # fuzz targets (scripts/fuzz.sh): clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
+  # the formatting check of scripts/test.sh and scripts/format.sh
+  clang-format-14
 )
 
 missing=()

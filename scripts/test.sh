@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a plain build, the Cortex-M3 build with its
-# tests under QEMU, one under AddressSanitizer and UndefinedBehaviourSanitizer,
-# and one under ThreadSanitizer for the tests labelled "threads".
+# Checks the formatting, then builds and runs every test: a plain build, the
+# Cortex-M3 build with its tests under QEMU, one under AddressSanitizer and
+# UndefinedBehaviourSanitizer, and one under ThreadSanitizer for the tests
+# labelled "threads". Warnings are errors in the host builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+scripts/format.sh --check
 jobs=$(nproc)
 
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -13,7 +16,7 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 
 run() {
   local dir=$1 sanitize=$2 label=$3
-  cmake -S . -B "$dir" -DVR_SANITIZE="$sanitize" -DVR_BUILD_BENCH=OFF >/dev/null
+  cmake -S . -B "$dir" -DVR_SANITIZE="$sanitize" -DVR_BUILD_BENCH=OFF -DVR_WERROR=ON >/dev/null
   cmake --build "$dir" -j "$jobs"
   (cd "$dir" && ctest --output-on-failure -j "$jobs" ${label:+-L "$label"})
 }

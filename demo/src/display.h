@@ -49,7 +49,7 @@ void cancelLibraryStart();
 void drawPass(DisplayState &s, PageList list);
 
 // MSG_SHOW_PAGE: selects the page, clears the screen, draws the whole list
-// in update mode 1 and shows it with one refresh.
+// in manual update mode and shows it with one refresh.
 void showPage(DisplayState &s, const PageRequest &request);
 
 // MSG_PROGRESS: sets and redraws the progress bars of the shown group.

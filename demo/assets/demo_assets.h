@@ -39,8 +39,6 @@ inline const VR_GIMPBitmap *const kImages[] = {DEMORIA_IMAGE_RECIPES(DEMORIA_IMA
 #undef DEMORIA_IMAGE_ROW
 #undef DEMORIA_IMAGE_POINTER
 
-static_assert(std::size(kFontRecipes) == std::size(kFonts) && std::size(kImageRecipes) == std::size(kImages));
-
 // White ink on black paper, as the demo draws all its text.
 inline const VR_Colour kWhiteOnBlack[2] = {{0, 0, 0, 0}, {0, 255, 255, 255}};
 inline const VR_ColourTable kTextColours = {2, 0, kWhiteOnBlack};

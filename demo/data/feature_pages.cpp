@@ -28,6 +28,7 @@ constexpr VR_TextBoxParams textBox(uint16_t w, uint16_t h, uint16_t font, uint32
 
 // "Vantrel Grafikbibliothek" and the page's title, centred at the top.
 constexpr VR_TextBoxParams titleBox(const char *text) { return textBox(250, 52, 10, 1, 0, kRed, 0, text); }
+constexpr ScreenElement titleElement(VR_TextBoxParams &title) { return {kTextBox, 50, 0, 1, &title}; }
 
 // The body text of the pages: font 3, left, red border colour, no frame.
 constexpr VR_TextBoxParams bodyBox(uint16_t w, uint16_t h, const char *text) {
@@ -38,20 +39,23 @@ constexpr VR_TextBoxParams bodyBox(uint16_t w, uint16_t h, const char *text) {
 constexpr VR_TextBoxParams sampleBox(uint16_t w, uint16_t h, uint16_t font, const char *text) {
     return textBox(w, h, font, 1, 0, kNone, 0, text);
 }
+constexpr ScreenElement sampleElement(int32_t x, int32_t y, VR_TextBoxParams &sample) {
+    return {kTextBox, x, y, 1, &sample};
+}
 
 constexpr void *image(const VR_GIMPBitmap &bitmap) { return const_cast<VR_GIMPBitmap *>(&bitmap); }
 
 // ---------------------------------------------------------------- page 1
 VR_TextBoxParams p1Title = titleBox(texts::kTitleFeatures.c_str());
 VR_TextBoxParams p1Body = bodyBox(300, 180, texts::kFeatureList.c_str());
-ScreenElement p1TitleElement = {kTextBox, 50, 0, 1, &p1Title};
+ScreenElement p1TitleElement = titleElement(p1Title);
 ScreenElement p1BodyElement = {kTextBox, 40, 80, 1, &p1Body};
 ScreenElement *const page1[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
                                 &p1TitleElement, &p1BodyElement,  nullptr};
 
 // ---------------------------------------------------------------- page 2
 VR_TextBoxParams p2Title = titleBox(texts::kTitleStructure.c_str());
-ScreenElement p2TitleElement = {kTextBox, 50, 0, 1, &p2Title};
+ScreenElement p2TitleElement = titleElement(p2Title);
 ScreenElement p2ArchitectureImage = {kGimpImage, 10, 50, 1, image(Demoria_Image2)};
 // The version box comes last here, over the architecture picture.
 ScreenElement *const page2[] = {&sharedPageBar,       &sharedCycleBar,   &p2TitleElement,
@@ -71,7 +75,7 @@ VR_RectParams p3Rect = {.width = 85,
                         .fillPattern = VR_FILL_CHECKER};
 VR_CircleParams p3Circle = {32, kRed};
 DemoLine p3Line = {{30, 215, 125, 130, kRed}, 5};
-ScreenElement p3TitleElement = {kTextBox, 50, 0, 1, &p3Title};
+ScreenElement p3TitleElement = titleElement(p3Title);
 ScreenElement p3BodyElement = {kTextBox, 20, 60, 1, &p3Body};
 ScreenElement p3AreaElement = {kRandomArea, 160, 50, 1, &p3Area};
 ScreenElement p3RectElement = {kRectangle, 35, 135, 1, &p3Rect};
@@ -84,7 +88,7 @@ ScreenElement *const page3[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionB
 // ---------------------------------------------------------------- page 4
 VR_TextBoxParams p4Title = titleBox(texts::kTitleBitmaps.c_str());
 VR_TextBoxParams p4Body = bodyBox(280, 100, texts::kBitmapList.c_str());
-ScreenElement p4TitleElement = {kTextBox, 50, 0, 1, &p4Title};
+ScreenElement p4TitleElement = titleElement(p4Title);
 ScreenElement p4BodyElement = {kTextBox, 20, 60, 1, &p4Body};
 ScreenElement p4BitmapsImage = {kGimpImage, 50, 130, 1, image(Demoria_Image3)};
 ScreenElement *const page4[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
@@ -103,13 +107,13 @@ VR_TextBoxParams p5Sample8 = sampleBox(120, kSampleHeight, 8, texts::kSample.c_s
 VR_TextBoxParams p5Sample7 = sampleBox(120, kSampleHeight, 7, texts::kSample.c_str());
 VR_TextBoxParams p5Sample6 = sampleBox(120, kSampleHeight, 6, texts::kSample.c_str());
 VR_TextBoxParams p5Or = sampleBox(60, 30, 3, texts::kOr.c_str());
-ScreenElement p5TitleElement = {kTextBox, 50, 0, 1, &p5Title};
+ScreenElement p5TitleElement = titleElement(p5Title);
 ScreenElement p5BodyElement = {kTextBox, 10, 50, 1, &p5Body};
-ScreenElement p5Sample9Element = {kTextBox, 20, 120, 1, &p5Sample9};
-ScreenElement p5Sample8Element = {kTextBox, 170, 120, 1, &p5Sample8};
-ScreenElement p5Sample7Element = {kTextBox, 20, 180, 1, &p5Sample7};
-ScreenElement p5Sample6Element = {kTextBox, 170, 180, 1, &p5Sample6};
-ScreenElement p5OrElement = {kTextBox, 120, 170, 1, &p5Or};
+ScreenElement p5Sample9Element = sampleElement(20, 120, p5Sample9);
+ScreenElement p5Sample8Element = sampleElement(170, 120, p5Sample8);
+ScreenElement p5Sample7Element = sampleElement(20, 180, p5Sample7);
+ScreenElement p5Sample6Element = sampleElement(170, 180, p5Sample6);
+ScreenElement p5OrElement = sampleElement(120, 170, p5Or);
 ScreenElement *const page5[] = {&sharedPageBar,
                                 &sharedCycleBar,
                                 &sharedVersionBox,
@@ -137,7 +141,7 @@ VR_ProgressBarParams p6Bar = {.width = 260,
                               .padding = {}};
 // A red frame two pixels wide.
 VR_TextBoxParams p6Aligned = textBox(260, 25, 3, 1, 1, kRed, 2, texts::kAlignments.c_str());
-ScreenElement p6TitleElement = {kTextBox, 50, 0, 1, &p6Title};
+ScreenElement p6TitleElement = titleElement(p6Title);
 ScreenElement p6BodyElement = {kTextBox, 20, 60, 1, &p6Body};
 ScreenElement p6BarElement = {kAnimatedBar, 30, 170, 1, &p6Bar};
 ScreenElement p6AlignedElement = {kTextBox, 30, 130, 1, &p6Aligned};
@@ -147,7 +151,7 @@ ScreenElement *const page6[] = {&sharedPageBar, &sharedCycleBar, &sharedVersionB
 // ---------------------------------------------------------------- page 7
 VR_TextBoxParams p7Title = titleBox(texts::kTitleDrivers.c_str());
 VR_TextBoxParams p7Body = textBox(280, 185, 3, 1, 0, kRed, 0, texts::kDriverList.c_str());
-ScreenElement p7TitleElement = {kTextBox, 50, 0, 1, &p7Title};
+ScreenElement p7TitleElement = titleElement(p7Title);
 ScreenElement p7BodyElement = {kTextBox, 10, 50, 1, &p7Body};
 ScreenElement *const page7[] = {&sharedPageBar,  &sharedCycleBar, &sharedVersionBox,
                                 &p7TitleElement, &p7BodyElement,  nullptr};
@@ -160,7 +164,7 @@ VR_TextBoxParams p8Text2 = bodyBox(250, 45, texts::kProject2.c_str());
 VR_TextBoxParams p8Text3 = bodyBox(230, 50, texts::kProject3.c_str());
 DemoLine p8Line1 = {{5, 110, 315, 110, kSeparator}, 5};
 DemoLine p8Line2 = {{5, 175, 315, 175, kSeparator}, 5};
-ScreenElement p8TitleElement = {kTextBox, 50, 0, 1, &p8Title};
+ScreenElement p8TitleElement = titleElement(p8Title);
 ScreenElement p8Project1Image = {kGimpImage, 10, 50, 1, image(Demoria_Image4)};
 ScreenElement p8Text1Element = {kTextBox, 95, 55, 1, &p8Text1};
 ScreenElement p8Project2Image = {kGimpImage, 20, 115, 1, image(Demoria_Image5)};

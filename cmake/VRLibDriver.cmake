@@ -4,7 +4,8 @@
 # export rules: C linkage, everything hidden but the functions marked
 # DDRV_API, no undefined symbols in a shared driver. After every build the
 # 19 DDrv_ functions are checked; a missing one fails the build and is
-# named. Extra exports are allowed.
+# named. Extra exports are allowed. A VERSION of major.minor.patch reaches
+# the sources as DDRV_VERSION_MAJOR, _MINOR and _PATCH, for DDrv_GetVersion.
 #
 # The application then links VRLib::Core (or VRLib::Static) and <name>:
 #   target_link_libraries(app PRIVATE VRLib::Core <name>)
@@ -34,6 +35,10 @@ function(vrlib_add_driver name)
       string(REGEX MATCH "^[0-9]+" major "${arg_VERSION}")
       set_target_properties(${name} PROPERTIES VERSION ${arg_VERSION} SOVERSION ${major})
     endif()
+  endif()
+  if(arg_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+    target_compile_definitions(${name} PRIVATE DDRV_VERSION_MAJOR=${CMAKE_MATCH_1}
+                               DDRV_VERSION_MINOR=${CMAKE_MATCH_2} DDRV_VERSION_PATCH=${CMAKE_MATCH_3})
   endif()
   target_link_libraries(${name} PRIVATE VRLib::Headers)
   target_compile_definitions(${name} PRIVATE DDRV_BUILD)

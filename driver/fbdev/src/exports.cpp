@@ -159,7 +159,8 @@ extern "C" DDRV_API VR_Status DDrv_GetDisplayInfo(VR_DisplayInfo *info) {
 
 extern "C" DDRV_API VR_Status DDrv_GetVersion(VR_Version *version) {
     if (version == nullptr) return VR_ERR_DRIVER;
-    *version = VR_Version{1, 0, 0};
+    // From vrlib_add_driver(... VERSION) in CMakeLists.txt.
+    *version = VR_Version{DDRV_VERSION_MAJOR, DDRV_VERSION_MINOR, DDRV_VERSION_PATCH};
     return VR_OK;
 }
 

@@ -159,7 +159,7 @@ void refresh(const DriverApi &d, const CheckOptions &) {
     expect(s == VR_OK, "DDrv_RefreshDisplayArea(%u, %u, 1 x 1) returned %u, expected 0", one.x, one.y,
            unsigned(s));
     // The rectangle hands its parameter record as the size.
-    const VR_RectParams rect{4, 3, {}, {}, {}, 1, 0, 0};
+    const VR_RectParams rect{4, 3, {}, {}, {}, 1, 0, VR_FILL_COLOUR1};
     s = d.RefreshDisplayArea(&origin, reinterpret_cast<const VR_Size *>(&rect));
     expect(s == VR_OK,
            "DDrv_RefreshDisplayArea with a rectangle's parameters as size returned %u, expected 0",

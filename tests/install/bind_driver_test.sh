@@ -28,8 +28,9 @@ cp "$src/examples/primitives.c" "$app/main.c"
 
 # Runs a program with frame dumps on and checks a frame of the template's.
 expect_template_frames() {
-  local program=$1 frames=$tmp/frames-$(basename "$program")
-  mkdir -p "$frames"
+  # A fresh folder per run, so that no run's check sees an earlier run's frames.
+  local program=$1 frames
+  frames=$(mktemp -d "$tmp/frames-XXXXXX")
   (cd "$frames" && DDRV_TEMPLATE_DUMP=$frames VR_EXAMPLE_SECONDS=0 "$program") || fail "$program failed"
   ls "$frames"/frame_*.ppm >/dev/null 2>&1 || fail "$program showed no frame through the template driver"
   if objdump -p "$program" | grep -q 'NEEDED.*libDDrv_Lumisim\|NEEDED.*libVRLib\.so'; then

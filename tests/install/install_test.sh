@@ -29,7 +29,9 @@ cmake --build "$tmp/with-cmake" >"$tmp/build.log"
 
 # pkg-config
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
-[ "$(pkg-config --modversion vrlib)" = "$version" ] || { echo "vrlib.pc version"; exit 1; }
+for pc in vrlib vrlib-core; do
+  [ "$(pkg-config --modversion $pc)" = "$version" ] || { echo "$pc.pc version"; exit 1; }
+done
 # shellcheck disable=SC2046
 cc -std=c99 -o "$tmp/with-pkg-config" "$src/examples/primitives.c" $(pkg-config --cflags --libs vrlib)
 

@@ -6,7 +6,7 @@
 # The tests need a desktop build of the same tree (VR_HOST_BUILD): its
 # converted demo fonts, and vr_scene_tool, which computes the desktop's
 # checksum of the test scene and drives the emulator for screendumps.
-add_compile_options(-Wall -Wextra)
+# The warning options come from the top-level CMakeLists.txt.
 
 include(${CMAKE_SOURCE_DIR}/lib/sources.cmake)
 set(VR_LEAVE_OUT "" CACHE STRING "Library parts to leave out: any of ${VRLIB_PARTS}")
@@ -27,6 +27,7 @@ vrlib_sources(mcu_sources ${VR_LEAVE_OUT})
 add_library(VRLib STATIC ${mcu_sources})
 target_include_directories(VRLib PUBLIC ${CMAKE_SOURCE_DIR}/lib/include ${CMAKE_SOURCE_DIR}/driver/include)
 target_include_directories(VRLib PRIVATE ${CMAKE_SOURCE_DIR}/lib/format)
+target_link_libraries(VRLib PRIVATE vr_versions)
 target_compile_definitions(VRLib PRIVATE VRLIB_BUILD)
 foreach(part IN LISTS VR_LEAVE_OUT)
   target_compile_definitions(VRLib PRIVATE VR_WITHOUT_${part})

@@ -11,6 +11,11 @@ install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRLib.h ${CMAKE_SOURCE_DIR}/driver
 # C++20 only: Windows-1252 texts from UTF-8 literals at compile time.
 install(FILES ${CMAKE_SOURCE_DIR}/lib/include/VRCp1252.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 
+# From a .pc file's folder up to the prefix: one step more than the
+# library folder is deep (lib, or lib/<multiarch> for a /usr prefix).
+file(RELATIVE_PATH VR_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" VR_PC_TO_PREFIX "${VR_PC_TO_PREFIX}")
+
 if(TARGET VRLib AND TARGET DDrv_Lumisim)
   target_include_directories(VRLib INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
   target_include_directories(DDrv_Lumisim INTERFACE $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
@@ -28,10 +33,6 @@ if(TARGET VRLib AND TARGET DDrv_Lumisim)
   install(FILES ${CMAKE_BINARY_DIR}/VRLibConfig.cmake ${CMAKE_BINARY_DIR}/VRLibConfigVersion.cmake
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/VRLib)
 
-  # From the .pc file's folder up to the prefix: one step more than the
-  # library folder is deep (lib, or lib/<multiarch> for a /usr prefix).
-  file(RELATIVE_PATH VR_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
-  string(REGEX REPLACE "/$" "" VR_PC_TO_PREFIX "${VR_PC_TO_PREFIX}")
   configure_file(${CMAKE_SOURCE_DIR}/cmake/vrlib.pc.in ${CMAKE_BINARY_DIR}/vrlib.pc @ONLY)
   install(FILES ${CMAKE_BINARY_DIR}/vrlib.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endif()

@@ -12,7 +12,7 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/scripts/tsan.supp"
 
 run() {
   local dir=$1 sanitize=$2 label=$3

@@ -56,7 +56,8 @@ expect_template_frames "$tmp/static/build/my_app"
 export PKG_CONFIG_PATH="$libdir/pkgconfig"
 # shellcheck disable=SC2046
 cc -std=c99 -o "$tmp/my_app_pc" "$app/main.c" $(pkg-config --cflags --libs vrlib-core) -L"$app/build" -lDDrv_Template
-LD_LIBRARY_PATH="$libdir:$app/build" expect_template_frames "$tmp/my_app_pc"
+# vrlib-core.pc carries the library's run path; only the driver's folder is given.
+LD_LIBRARY_PATH="$app/build" expect_template_frames "$tmp/my_app_pc"
 
 # Without a driver the link fails and names what is missing.
 # shellcheck disable=SC2046

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "VRLib.h"
+#include "whole_number.h"
 
 namespace lumisim {
 
@@ -29,17 +30,6 @@ constexpr std::array<KeyName, 8> kKeyNames = {{{"power", VR_KEY_POWER},
                                                {"right", VR_KEY_RIGHT},
                                                {"enter", VR_KEY_ENTER},
                                                {"back", VR_KEY_BACK}}};
-
-// A decimal number of 1 to 9 digits; false for anything else.
-bool number(const std::string &text, uint32_t &value) {
-    if (text.empty() || text.size() > 9) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + uint32_t(c - '0');
-    }
-    return true;
-}
 
 std::vector<std::string> words(const std::string &line) {
     std::istringstream in(line.substr(0, line.find('#')));
@@ -69,7 +59,7 @@ std::string parseStep(const std::vector<std::string> &w, ScenarioStep &step) {
         std::vector<std::string> rest(w.begin() + 1, w.end());
         if (rest.size() == 1 && rest[0].size() > 2 && is(rest[0].substr(rest[0].size() - 2), "ms"))
             rest = {rest[0].substr(0, rest[0].size() - 2), "ms"};
-        if (rest.size() == 2 && number(rest[0], n)) {
+        if (rest.size() == 2 && wholeNumber(rest[0], n)) {
             if (is(rest[1], "ms")) {
                 step = {ScenarioStep::WaitMs, n};
                 return {};
@@ -90,7 +80,7 @@ uint32_t scenarioKeyCode(const std::string &name) {
     for (const KeyName &k : kKeyNames)
         if (is(name, k.name)) return k.code;
     uint32_t code = 0;
-    return number(name, code) ? code : 0;
+    return wholeNumber(name, code) ? code : 0;
 }
 
 Scenario parseScenario(const std::string &text, const std::string &name) {

@@ -10,21 +10,11 @@
 
 #include "VRLib.h"
 #include "ini_section.h"
+#include "whole_number.h"
 
 namespace lumisim {
 
 namespace {
-
-// A whole decimal number, no sign, no blanks; false for anything else.
-bool wholeNumber(const std::string &text, uint32_t &value) {
-    if (text.empty() || text.size() > 9) return false;
-    value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + uint32_t(c - '0');
-    }
-    return true;
-}
 
 std::string trimmed(const std::string &text) {
     const auto first = text.find_first_not_of(" \t\r");

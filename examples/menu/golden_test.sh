@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Replays the menu's scenario headless and compares every frame the
 # program shows with the checked-in golden frames, pixel for pixel.
-#   golden_test.sh <menu program> <scenario> <golden folder> [runs] [load]
+#   golden_test.sh <menu program> <vr_pngdiff> <scenario> <golden folder> [runs] [load]
 # runs: how many replays (default 1), each of which must match; load: the
 # number of busy loops to run meanwhile (default 0), so that a replay's
-# timing differs from the golden run's. VR_UPDATE_GOLDEN=1 writes the
+# timing differs from the golden run's. VRLIB_UPDATE_GOLDEN=1 writes the
 # frames of one run into the golden folder instead.
 set -u
-program=$1 scenario=$2 golden=$3 runs=${4:-1} load=${5:-0}
+program=$1 pngdiff=$2 scenario=$3 golden=$4 runs=${5:-1} load=${6:-0}
 
 work=$(mktemp -d)
 busy=()
@@ -28,7 +28,7 @@ replay() {  # replay <folder>
     { echo "FAIL: $program ended with status $? (folder $1)"; return 1; }
 }
 
-if [ "${VR_UPDATE_GOLDEN:-}" = 1 ]; then
+if [ "${VRLIB_UPDATE_GOLDEN:-}" = 1 ]; then
   replay "$work/frames" || exit 1
   mkdir -p "$golden" && rm -f "$golden"/frame_*.png && cp "$work/frames"/frame_*.png "$golden/"
   echo "wrote $(ls "$golden" | wc -l) golden frames to $golden"
@@ -48,10 +48,8 @@ for ((run = 1; run <= runs; ++run)); do
     continue
   fi
   for frame in $expected; do
-    # ImageMagick's count of differing pixels.
-    diff=$(compare -metric AE "$golden/$frame" "$frames/$frame" null: 2>&1)
-    if [ "$diff" != 0 ]; then
-      echo "FAIL: run $run, $frame: $diff pixels differ from $golden/$frame"
+    if ! diff=$("$pngdiff" "$golden/$frame" "$frames/$frame" 2>&1); then
+      echo "FAIL: run $run, $frame: $diff"
       failed=1
     fi
   done

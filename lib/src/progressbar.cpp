@@ -45,7 +45,7 @@ VR_Status drawProgressBar(const VR_Point *pos, const VR_Window *win, const void 
     if (!pos || !win || !bar) return VR_ERR_PARAM;
     int32_t saved = 0;
     VR_GetUpdateMode(&saved);
-    VR_SetUpdateMode(1);
+    VR_SetUpdateMode(VR_UPDATE_MANUAL);
     const VR_Status s = drawBar(*pos, *bar);
     if (s != VR_OK) {
         VR_SetUpdateMode(saved);

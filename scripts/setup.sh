@@ -12,8 +12,8 @@ packages=(
   libfreetype-dev libpng-dev librsvg2-bin
   # the typefaces of the demo's fonts
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-urw-base35
-  # windowed tests and screenshots without a screen
-  xvfb xauth x11-utils xdotool imagemagick
+  # windowed tests and screenshots without a screen; XTest for the key-latency benchmark
+  xvfb xauth x11-utils xdotool imagemagick libxtst-dev
   # API reference
   doxygen
   # Cortex-M cross build and the emulated LM3S6965 board

@@ -22,6 +22,8 @@ packages=(
   clang libclang-rt-14-dev
   # the formatting check of scripts/test.sh and scripts/format.sh
   clang-format-14
+  # instruction counts of the frame-buffer benchmarks (scripts/fbdev-instructions.sh)
+  valgrind
 )
 
 missing=()

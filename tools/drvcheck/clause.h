@@ -19,6 +19,9 @@ struct CheckOptions {
     // The orientation code the driver is configured with; unset: not checked.
     bool checkOrientation = false;
     int32_t expectOrientation = 0;
+    // A panel of grey levels: the pixel clauses write greys (red = green =
+    // blue), which any grey mapping whose weights sum to one gives back.
+    bool grey = false;
 };
 
 struct Clause {

@@ -8,12 +8,14 @@ namespace drvcheck {
 namespace {
 
 // A colour per pixel that differs from its neighbours' in every channel's
-// high bits, so a swap, a shift or a stale read shows.
-VR_Colour colourAt(uint32_t x, uint32_t y, uint32_t salt) {
+// high bits, so a swap, a shift or a stale read shows; on a grey panel a
+// grey that differs in its high bits.
+VR_Colour colourAt(uint32_t x, uint32_t y, uint32_t salt, const CheckOptions &options) {
     uint32_t h = (x * 0x9E3779B1u) ^ (y * 0x85EBCA77u) ^ salt;
     h ^= h >> 15;
     h *= 0x2C1B3C6Du;
     h ^= h >> 12;
+    if (options.grey) return VR_Colour{uint8_t(h), uint8_t(h >> 8), uint8_t(h >> 8), uint8_t(h >> 8)};
     return VR_Colour{uint8_t(h), uint8_t(h >> 8), uint8_t(h >> 16), uint8_t(h >> 24)};
 }
 
@@ -34,46 +36,47 @@ struct Resolution {
     }
 };
 
-void setAll(const DriverApi &d, const VR_DisplayInfo &info, uint32_t salt) {
+void setAll(const DriverApi &d, const CheckOptions &options, const VR_DisplayInfo &info, uint32_t salt) {
     for (uint32_t y = 0; y < info.ySize; ++y)
         for (uint32_t x = 0; x < info.xSize; ++x) {
-            const VR_Status s = d.SetPixel(VR_Point{uint16_t(x), uint16_t(y)}, colourAt(x, y, salt));
+            const VR_Status s = d.SetPixel(VR_Point{uint16_t(x), uint16_t(y)}, colourAt(x, y, salt, options));
             expect(s == VR_OK, "DDrv_SetPixel(%u, %u) returned %u, expected 0", x, y, unsigned(s));
         }
 }
 
 // Compares the whole panel with colourAt(salt).
-void expectAll(const DriverApi &d, const VR_DisplayInfo &info, uint32_t salt, const char *when) {
+void expectAll(const DriverApi &d, const CheckOptions &options, const VR_DisplayInfo &info, uint32_t salt,
+               const char *when) {
     const Resolution res(info);
     for (uint32_t y = 0; y < info.ySize; ++y)
         for (uint32_t x = 0; x < info.xSize; ++x) {
             VR_Colour got{};
             const VR_Status s = d.GetPixel(VR_Point{uint16_t(x), uint16_t(y)}, &got);
             expect(s == VR_OK, "DDrv_GetPixel(%u, %u) returned %u, expected 0", x, y, unsigned(s));
-            const VR_Colour want = colourAt(x, y, salt);
+            const VR_Colour want = colourAt(x, y, salt, options);
             expect(res.same(got, want),
                    "%s: pixel (%u, %u) stored %08x, read %08x (compared to %u/%u/%u bits)", when, x, y,
                    word(want), word(got), res.red, res.green, res.blue);
         }
 }
 
-void roundTrip(const DriverApi &d, const CheckOptions &) {
+void roundTrip(const DriverApi &d, const CheckOptions &options) {
     bindDriver(d);
     const VR_DisplayInfo info = displayInfo(d);
     expect(info.xSize > 0 && info.ySize > 0, "the display info reports a panel of %u x %u", info.xSize,
            info.ySize);
     for (uint32_t salt : {0u, 0xA5A5A5A5u}) {
-        setAll(d, info, salt);
-        expectAll(d, info, salt, "set all, then read all");
+        setAll(d, options, info, salt);
+        expectAll(d, options, info, salt, "set all, then read all");
     }
     d.DeInitDriver();
 }
 
-void edges(const DriverApi &d, const CheckOptions &) {
+void edges(const DriverApi &d, const CheckOptions &options) {
     bindDriver(d);
     const VR_DisplayInfo info = displayInfo(d);
     const uint32_t w = info.xSize, h = info.ySize;
-    setAll(d, info, 1);
+    setAll(d, options, info, 1);
     const VR_Point outside[] = {{uint16_t(w), 0},
                                 {uint16_t(w), uint16_t(h - 1)},
                                 {0, uint16_t(h)},
@@ -96,7 +99,7 @@ void edges(const DriverApi &d, const CheckOptions &) {
         expect(word(out) == 0x09090909u, "DDrv_GetPixel(%u, %u) outside the panel wrote to its out record",
                p.x, p.y);
     }
-    expectAll(d, info, 1, "after writes outside the panel");
+    expectAll(d, options, info, 1, "after writes outside the panel");
 
     const VR_Point last{uint16_t(w - 1), uint16_t(h - 1)};
     const VR_Colour white{0, 255, 255, 255};
@@ -145,10 +148,10 @@ void displayInfoClause(const DriverApi &d, const CheckOptions &options) {
     d.DeInitDriver();
 }
 
-void refresh(const DriverApi &d, const CheckOptions &) {
+void refresh(const DriverApi &d, const CheckOptions &options) {
     bindDriver(d);
     const VR_DisplayInfo info = displayInfo(d);
-    setAll(d, info, 2);
+    setAll(d, options, info, 2);
     VR_Status s = d.RefreshDisplay();
     expect(s == VR_OK, "DDrv_RefreshDisplay returned %u, expected 0", unsigned(s));
     const VR_Point origin{0, 0}, one{uint16_t(info.xSize / 2), uint16_t(info.ySize / 2)};
@@ -164,7 +167,7 @@ void refresh(const DriverApi &d, const CheckOptions &) {
     expect(s == VR_OK,
            "DDrv_RefreshDisplayArea with a rectangle's parameters as size returned %u, expected 0",
            unsigned(s));
-    expectAll(d, info, 2, "after refreshing");
+    expectAll(d, options, info, 2, "after refreshing");
     d.DeInitDriver();
 }
 

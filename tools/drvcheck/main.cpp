@@ -26,6 +26,7 @@ const char kUsage[] =
     "  --timeout SECONDS  time limit of each clause (default 10)\n"
     "  --size WxH         also require this panel size in the display info\n"
     "  --orientation N    also require this orientation code in the display info\n"
+    "  --grey             the panel shows grey levels: write and compare greys\n"
     "Exit status: 0 all passed, 1 a clause failed or the driver cannot be read, 2 bad usage.\n";
 
 struct Options {
@@ -65,6 +66,8 @@ Options parse(int argc, char **argv, bool &help) {
             o.check.expectOrientation =
                 int32_t(vrtools::parseNumber(value(), 0, 0x7FFFFFFF, "--orientation"));
             o.check.checkOrientation = true;
+        } else if (arg == "--grey") {
+            o.check.grey = true;
         } else if (!arg.empty() && arg[0] == '-') {
             throw std::invalid_argument("unknown option " + arg);
         } else if (o.driver.empty()) {

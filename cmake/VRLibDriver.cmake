@@ -54,6 +54,7 @@ function(vrlib_add_driver name)
   endif()
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -DNM=${nm} -DKIND=${kind} -DLIBRARY=$<TARGET_FILE:${name}>
+            "-DINCLUDE_DIRS=$<JOIN:$<TARGET_PROPERTY:VRLib::Headers,INTERFACE_INCLUDE_DIRECTORIES>,|>"
             -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/VRLibCheckDriverExports.cmake
     VERBATIM)
 endfunction()

@@ -6,16 +6,11 @@
 // and then cut to the field's width, so 65536 in a 16-bit field reads 0.
 #include "display_params.h"
 
-#include <fcntl.h>
-#include <ini.h>
 #include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -53,19 +48,9 @@ uint32_t leadingDigits(const char *text, const char *end = nullptr) {
     return value;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// True when the section name, without surrounding blanks, is ours.
-bool isOurSection(const char *section) {
-    while (isBlank(*section)) ++section;
-    size_t len = std::strlen(section);
-    while (len > 0 && isBlank(section[len - 1])) --len;
-    return len == std::strlen(kSection) && strncasecmp(section, kSection, len) == 0;
-}
-
 int onEntry(void *user, const char *section, const char *name, const char *value) {
     auto &found = *static_cast<Found *>(user);
-    if (section == nullptr || name == nullptr || !isOurSection(section)) return 1;
+    if (section == nullptr || name == nullptr || !isSection(section, kSection)) return 1;
     for (int k = 0; k < KeyCount; ++k) {
         if (strcasecmp(name, kKeyNames[k]) != 0) continue;
         if (!found[k]) found[k] = value ? leadingDigits(value) : 0u;
@@ -73,12 +58,6 @@ int onEntry(void *user, const char *section, const char *name, const char *value
     }
     return 1;
 }
-
-// The file's bytes, as far as the reader looks at them.
-struct Text {
-    const char *at;
-    const char *end;
-};
 
 // libinih parses lines of at most a fixed length. A longer line is handed
 // over shortened to what the reading rules look at, so that it reads as
@@ -122,61 +101,9 @@ std::string shortened(std::string_view line) {
     return std::string(name) + "=" + number;
 }
 
-// Hands the parser one line at a time, like fgets, but drops leading
-// blanks (an indented key is still a key, not the continuation of the one
-// before) and shortens a line too long for the parser's buffer.
-char *readLine(char *out, int size, void *stream) {
-    auto &text = *static_cast<Text *>(stream);
-    if (text.at == text.end) return nullptr;
-    const char *lineEnd = std::find(text.at, text.end, '\n');
-    std::string_view line(text.at, size_t(lineEnd - text.at));
-    text.at = lineEnd == text.end ? lineEnd : lineEnd + 1;
-    while (!line.empty() && isBlank(line.front())) line.remove_prefix(1);
-    std::string kept;
-    if (line.size() + 2 >= size_t(size)) {
-        // Trailing white space (a CR included) is the parser's to drop.
-        while (!line.empty() && std::isspace(static_cast<unsigned char>(line.back()))) line.remove_suffix(1);
-        kept = shortened(line);
-        line = kept;
-    }
-    std::memcpy(out, line.data(), line.size());
-    out[line.size()] = '\n';
-    out[line.size() + 1] = '\0';
-    return out;
-}
-
-// The file's content if it is a regular file, up to kMaxIniBytes; empty
-// for anything else (a FIFO, a device, a folder), which then reads as no
-// file. Opened without blocking, so a FIFO with no writer cannot hold the
-// start up.
-std::string readIniFile(const char *path) {
-    std::string content;
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return content;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        // In blocks, not by the size fstat gives: files in /proc say 0.
-        char block[4096];
-        while (content.size() < kMaxIniBytes) {
-            const ssize_t n = ::read(fd, block, std::min(sizeof block, kMaxIniBytes - content.size()));
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            content.append(block, size_t(n));
-        }
-    }
-    ::close(fd);
-    return content;
-}
-
 Found readSection(const char *path) {
     Found found{};
-    const std::string content = readIniFile(path);
-    Text text{content.data(), content.data() + content.size()};
-    // A UTF-8 byte-order mark goes here rather than in the parser, so that
-    // a long first line is shortened from its real start.
-    if (content.compare(0, 3, "\xEF\xBB\xBF") == 0) text.at += 3;
-    // Parse errors are lines we do not understand: skipped, not fatal.
-    ini_parse_stream(readLine, &text, onEntry, &found);
+    parseIni(readIniFile(path), onEntry, &found, shortened);
     return found;
 }
 

@@ -2,14 +2,9 @@
 #pragma once
 
 #include "display_window.h"
+#include "ini_file.h"
 
 namespace lumisim {
-
-// The INI file, relative to the process's current directory.
-inline constexpr const char *kIniFileName = "Lumisim.ini";
-// The most of the INI file that is read; a real one holds a few hundred
-// bytes, and whatever lies beyond this is ignored.
-inline constexpr size_t kMaxIniBytes = 1 << 20;
 
 // Reads section DisplayParams of the INI file at path, with the driver's
 // defaults and read order. Lines may be of any length. Only a regular file

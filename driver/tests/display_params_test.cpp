@@ -10,6 +10,7 @@
 #include <string>
 
 #include "ini_dir_fixture.h"
+#include "ini_section.h"
 
 using lumisim::DisplayParams;
 using lumisim::readDisplayParams;
@@ -292,6 +293,39 @@ TEST_F(DisplayParamsTest, OnlyRegularFilesAreReadAndNothingBlocks) {
         EXPECT_EQ(p.info.xSize, 100);
         EXPECT_EQ(p.info.ySize, 240);
     }
+}
+
+// The other sections ([Window], [Keys]) are read with the same rules:
+// byte-order mark, blanks and case around the section name, indented keys,
+// first occurrence wins; an overlong line is cut, not split into two.
+TEST_F(DisplayParamsTest, OtherSectionsReadByTheSameRules) {
+    using Entries = lumisim::IniEntries;
+    const std::string longValue(300, '7');
+    const struct {
+        const char *name;
+        std::string ini;
+        Entries entries;
+    } cases[] = {
+        {"mark, blanks and case",
+         "\xEF\xBB\xBF[ keys ]\r\n  F1 = 1\r\nf1=2\nSpace=7\n",
+         {{"F1", "1"}, {"Space", "7"}}},
+        {"another section between", "[Keys]\nA=1\n[Window]\nA=2\n[KEYS]\nB=3\n", {{"A", "1"}, {"B", "3"}}},
+        {"an overlong line",
+         "[Keys]\nA=" + longValue + "\n" + longValue + "=x\nB=2\n",
+         {{"A", longValue.substr(0, 196)}, {"B", "2"}}},
+        {"no such section", "[Window]\nZoom=2\n", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeIni(c.ini);
+        EXPECT_EQ(lumisim::readIniSection(lumisim::kIniFileName, "Keys"), c.entries);
+    }
+    std::filesystem::remove(lumisim::kIniFileName);
+    ASSERT_EQ(mkfifo(lumisim::kIniFileName, 0600), 0);
+    EXPECT_EXIT(
+        (alarm(1), std::_Exit(lumisim::readIniSection(lumisim::kIniFileName, "Keys").empty() ? 0 : 1)),
+        ::testing::ExitedWithCode(0), "")
+        << "a FIFO nobody writes must read as no file, at once";
 }
 
 }  // namespace

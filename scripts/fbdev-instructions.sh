@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Instructions per pixel of the frame-buffer driver's benchmarks and of the
 # per-pixel floor, counted with callgrind. Times per pixel depend on the
-# core (the same build measured 1.38x the floor on one machine and 0.9x on
-# another); instruction counts repeat exactly for the same build.
+# core (the RGB565 clear measured 1.38x the floor on one machine and about
+# 1.0x on another); instruction counts repeat exactly for the same binaries.
 #   scripts/fbdev-instructions.sh [BUILD_DIR]   (default build-rel, a
 #   Release build with the fbdev_bench and fb_standin targets built)
 set -euo pipefail

@@ -12,7 +12,6 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
